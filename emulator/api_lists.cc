@@ -1,0 +1,146 @@
+// The client library's delegate lists: copies of a server's delegations
+// that stay put until the list is closed, whatever happens on the server.
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+
+#include "delegation_rows.h"
+#include "error_codes.h"
+#include "exports.h"
+#include "fault_table.h"
+#include "handle_table.h"
+#include "list_sort.h"
+#include "record_codec.h"
+#include "telvwin32.h"
+#include "text_registry.h"
+
+namespace {
+
+// Sets *code to the list fault that applies to a request for user's list
+// (null: every delegation), or to 0 when none does; false when the faults
+// cannot be read. A fault for one user comes before a fault for every list.
+bool ListFault(Store* store, const char* user, uint32_t* code) {
+  Fault fault;
+  FaultLookup lookup = FaultLookup::kNone;
+  if (user != nullptr) {
+    lookup = FaultFind(store, FaultKind::kList, user, "", &fault);
+  }
+  if (lookup == FaultLookup::kNone) {
+    lookup = FaultFind(store, FaultKind::kList, "", "", &fault);
+  }
+  *code = lookup == FaultLookup::kFound ? fault.code : 0;
+  return lookup != FaultLookup::kFailed;
+}
+
+bool LoadList(Store* store, const char* user, DelegateList* list) {
+  Fault sortFault;
+  FaultLookup sortLookup = FaultFind(store, FaultKind::kSort, "", "", &sortFault);
+  if (sortLookup == FaultLookup::kFailed) {
+    return false;
+  }
+  list->sortFails = sortLookup == FaultLookup::kFound;
+  list->sortFaultCode = sortFault.code;
+  uint64_t count = 0;
+  if (!RowsCount(store, user, &count)) {
+    return false;
+  }
+  list->records.reserve(count);
+  return RowsForEach(store, user, [list](const DelegationRow& row) {
+    list->records.emplace_back();
+    RecordFromRow(row, &list->records.back());
+  });
+}
+
+uint32_t Deliver(DelegateList* list, void** element) {
+  if (list->next >= list->records.size()) {
+    *element = nullptr;
+    return kErrEndOfList;
+  }
+  *element = &list->records[list->next++];
+  return 0;
+}
+
+}  // namespace
+
+TELV_EXPORT uint32_t TelvGetDelegateList(uint32_t handle, const char* user, uint32_t /*a*/,
+                                         uint32_t /*b*/, uint32_t /*c*/, uint32_t* listHandle) {
+  if (listHandle == nullptr) {
+    return kErrBadArgument;
+  }
+  *listHandle = 0;
+  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  if (server == nullptr) {
+    return kErrInvalidHandle;
+  }
+  std::lock_guard<std::mutex> lock(server->mutex);
+  Store* store = &server->store;
+  // One snapshot for the faults, the count and the rows.
+  if (!StoreBeginRead(store)) {
+    RegistryRememberDatabaseError(StoreError(store));
+    return kErrDatabase;
+  }
+  uint32_t faultCode = 0;
+  auto list = std::make_shared<DelegateList>();
+  bool loaded =
+      ListFault(store, user, &faultCode) && (faultCode != 0 || LoadList(store, user, list.get()));
+  if (!loaded) {
+    RegistryRememberDatabaseError(StoreError(store));
+  }
+  StoreRollback(store);
+  if (!loaded) {
+    return kErrDatabase;
+  }
+  if (faultCode != 0) {
+    return faultCode;
+  }
+  *listHandle = HandleAddList(std::move(list));
+  return 0;
+}
+
+TELV_EXPORT uint32_t TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
+  std::shared_ptr<DelegateList> list = HandleList(listHandle);
+  if (list == nullptr) {
+    return kErrInvalidListHandle;
+  }
+  if (compare == nullptr) {
+    return kErrBadArgument;
+  }
+  std::lock_guard<std::mutex> lock(list->mutex);
+  if (list->sortFails) {
+    return list->sortFaultCode;
+  }
+  SortRecords(&list->records, compare);
+  return 0;
+}
+
+TELV_EXPORT uint32_t TelvListGetFirstElementPtr(uint32_t listHandle, void** element) {
+  if (element == nullptr) {
+    return kErrBadArgument;
+  }
+  std::shared_ptr<DelegateList> list = HandleList(listHandle);
+  if (list == nullptr) {
+    *element = nullptr;
+    return kErrInvalidListHandle;
+  }
+  std::lock_guard<std::mutex> lock(list->mutex);
+  list->next = 0;
+  return Deliver(list.get(), element);
+}
+
+TELV_EXPORT uint32_t TelvListGetNextElementPtr(uint32_t listHandle, void** element) {
+  if (element == nullptr) {
+    return kErrBadArgument;
+  }
+  std::shared_ptr<DelegateList> list = HandleList(listHandle);
+  if (list == nullptr) {
+    *element = nullptr;
+    return kErrInvalidListHandle;
+  }
+  std::lock_guard<std::mutex> lock(list->mutex);
+  return Deliver(list.get(), element);
+}
+
+TELV_EXPORT void TelvCloseListHandle(uint32_t listHandle) {
+  HandleRemoveList(listHandle);
+}

@@ -1,0 +1,26 @@
+// The error codes the emulated client library raises by itself, and their
+// texts. Codes a test wants beyond these come from faults set with telvemu.
+#ifndef EMULATOR_ERROR_CODES_H_
+#define EMULATOR_ERROR_CODES_H_
+
+#include <stdint.h>
+
+// No database for the name, or it cannot be opened.
+constexpr uint32_t kErrUnknownServer = 0x2711;
+// A server handle that is 0, closed or never given out.
+constexpr uint32_t kErrInvalidHandle = 0x2712;
+// A list handle that is 0, closed or never given out.
+constexpr uint32_t kErrInvalidListHandle = 0x2713;
+// The list has no further element.
+constexpr uint32_t kErrEndOfList = 0x2714;
+// No delegation has the entry ID.
+constexpr uint32_t kErrNoSuchDelegate = 0x2715;
+// The server's database failed; its message is kept for the text.
+constexpr uint32_t kErrDatabase = 0x2716;
+// A required pointer was null.
+constexpr uint32_t kErrBadArgument = 0x2717;
+
+// The built-in text of a code, or null when the code is not built in.
+const char* BuiltInErrorText(uint32_t code);
+
+#endif  // EMULATOR_ERROR_CODES_H_

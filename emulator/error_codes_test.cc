@@ -1,0 +1,26 @@
+#include "error_codes.h"
+
+#include <set>
+#include <string>
+
+#include "gtest/gtest.h"
+
+namespace {
+
+TEST(ErrorCodesTest, EveryBuiltInCodeIsDistinctNonZeroAndHasText) {
+  const uint32_t codes[] = {kErrUnknownServer, kErrInvalidHandle,  kErrInvalidListHandle,
+                            kErrEndOfList,     kErrNoSuchDelegate, kErrDatabase,
+                            kErrBadArgument};
+  std::set<uint32_t> seen;
+  for (uint32_t code : codes) {
+    EXPECT_NE(code, 0u);
+    EXPECT_TRUE(seen.insert(code).second) << code;
+    ASSERT_NE(BuiltInErrorText(code), nullptr) << code;
+    EXPECT_NE(std::string(BuiltInErrorText(code)), "");
+  }
+  EXPECT_STREQ(BuiltInErrorText(0x2711), "Telvane server not found or not responding");
+  EXPECT_EQ(BuiltInErrorText(0), nullptr);
+  EXPECT_EQ(BuiltInErrorText(42), nullptr);
+}
+
+}  // namespace

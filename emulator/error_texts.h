@@ -1,0 +1,20 @@
+// Texts registered for error codes, kept in the server's database; the
+// client library loads them whenever it opens the server.
+#ifndef EMULATOR_ERROR_TEXTS_H_
+#define EMULATOR_ERROR_TEXTS_H_
+
+#include <stdint.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "store.h"
+
+// Registers text for code, replacing an earlier one.
+bool TextSet(Store* store, uint32_t code, const std::string& text);
+
+// Every registered code with its text, by ascending code.
+bool TextList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts);
+
+#endif  // EMULATOR_ERROR_TEXTS_H_

@@ -1,0 +1,114 @@
+#include "fault_command.h"
+
+#include "error_texts.h"
+#include "number_parse.h"
+
+namespace {
+
+// How many words follow the kind: at least, at most.
+struct Arity {
+  FaultKind kind;
+  size_t least;
+  size_t most;
+};
+
+constexpr Arity kArities[] = {
+    {FaultKind::kConnect, 2, 3}, {FaultKind::kRelease, 1, 1}, {FaultKind::kInfo, 1, 1},
+    {FaultKind::kName, 1, 1},    {FaultKind::kList, 1, 2},    {FaultKind::kSort, 1, 1},
+    {FaultKind::kDelete, 2, 2},  {FaultKind::kSave, 3, 3},
+};
+
+const Arity& ArityOf(FaultKind kind) {
+  for (const Arity& arity : kArities) {
+    if (arity.kind == kind) {
+      return arity;
+    }
+  }
+  return kArities[0];
+}
+
+bool ReadCode(const std::string& word, uint32_t* code, std::string* problem) {
+  if (!ParseCode(word, code)) {
+    *problem = "bad error code '" + word + "'";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* request,
+                       std::string* problem) {
+  *request = FaultRequest();
+  if (words.size() == 1 && words[0] == "clear") {
+    request->clear = true;
+    return true;
+  }
+  Fault& fault = request->fault;
+  if (words.empty() || !FaultKindFromName(words[0], &fault.kind)) {
+    *problem = words.empty() ? "missing fault kind" : "unknown fault kind '" + words[0] + "'";
+    return false;
+  }
+  const Arity& arity = ArityOf(fault.kind);
+  size_t count = words.size() - 1;
+  if (count < arity.least || count > arity.most) {
+    *problem = "wrong number of arguments for a " + words[0] + " fault";
+    return false;
+  }
+  switch (fault.kind) {
+    case FaultKind::kConnect: {
+      uint64_t attempts = 0;
+      if (words[1] != "all" && (!ParseDecimal(words[1], &attempts) || attempts == 0 ||
+                                attempts > static_cast<uint64_t>(INT64_MAX))) {
+        *problem = "bad attempt count '" + words[1] + "'";
+        return false;
+      }
+      fault.remaining = words[1] == "all" ? -1 : static_cast<int64_t>(attempts);
+      request->hasText = count == 3;
+      if (request->hasText) {
+        request->text = words[3];
+      }
+      return ReadCode(words[2], &fault.code, problem);
+    }
+    case FaultKind::kName:
+      fault.subject = words[1];
+      return true;
+    case FaultKind::kList:
+      if (count == 2) {
+        if (words[2].empty()) {
+          *problem = "empty user";
+          return false;
+        }
+        fault.subject = words[2];
+      }
+      return ReadCode(words[1], &fault.code, problem);
+    case FaultKind::kDelete: {
+      uint32_t entryId = 0;
+      if (!ParseUnsigned32(words[1], &entryId)) {
+        *problem = "bad entry ID '" + words[1] + "'";
+        return false;
+      }
+      fault.subject = std::to_string(entryId);
+      return ReadCode(words[2], &fault.code, problem);
+    }
+    case FaultKind::kSave:
+      fault.subject = words[1];
+      fault.subject2 = words[2];
+      return ReadCode(words[3], &fault.code, problem);
+    case FaultKind::kRelease:
+    case FaultKind::kInfo:
+    case FaultKind::kSort:
+      break;
+  }
+  return ReadCode(words[1], &fault.code, problem);
+}
+
+bool ApplyFaultRequest(Store* store, const FaultRequest& request) {
+  if (request.clear) {
+    return FaultClear(store);
+  }
+  if (request.hasText && !TextSet(store, request.fault.code, request.text)) {
+    return false;
+  }
+  return FaultSet(store, request.fault);
+}

@@ -1,0 +1,48 @@
+// The process's open servers and delegate lists, by the handles the library
+// gave out for them.
+//
+// One counter numbers both kinds, from 1, so that a list handle passed where
+// a server handle belongs (or the reverse) is refused rather than taken for
+// another object. Each object carries its own mutex; a caller holds it while
+// using the object, and shared ownership keeps an object alive while a call
+// uses it even if another thread closes its handle meanwhile.
+#ifndef EMULATOR_HANDLE_TABLE_H_
+#define EMULATOR_HANDLE_TABLE_H_
+
+#include <stdint.h>
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "record_buffer.h"
+#include "store.h"
+#include "telvwin32.h"
+
+struct OpenServer {
+  std::mutex mutex;
+  Store store;
+};
+
+struct DelegateList {
+  std::mutex mutex;
+  RecordVector records;
+  // Index of the element the next "next" call delivers.
+  size_t next = 0;
+  // The sort fault of the server at the time the list was made: a list has
+  // no server handle to look it up by later.
+  bool sortFails = false;
+  uint32_t sortFaultCode = 0;
+};
+
+uint32_t HandleAddServer(std::shared_ptr<OpenServer> server);
+std::shared_ptr<OpenServer> HandleServer(uint32_t handle);
+// Forgets the handle; the server closes when the last user lets go.
+void HandleRemoveServer(uint32_t handle);
+
+uint32_t HandleAddList(std::shared_ptr<DelegateList> list);
+std::shared_ptr<DelegateList> HandleList(uint32_t handle);
+void HandleRemoveList(uint32_t handle);
+
+#endif  // EMULATOR_HANDLE_TABLE_H_

@@ -1,0 +1,88 @@
+#include "list_sort.h"
+
+#include <string.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "gtest/gtest.h"
+
+namespace {
+
+// Orders by type code only, so that records with one type are equal.
+int ByType(const void* a, const void* b) {
+  uint32_t left = static_cast<const TelvDelegateRecord*>(a)->typeCode;
+  uint32_t right = static_cast<const TelvDelegateRecord*>(b)->typeCode;
+  return left < right ? -1 : left > right ? 1 : 0;
+}
+
+// Answers at random: no consistent order at all.
+int Erratic(const void*, const void*) {
+  static uint32_t state = 12345;
+  state = state * 1103515245u + 12345u;
+  return static_cast<int>((state >> 16) % 3) - 1;
+}
+
+RecordVector Records(const std::vector<uint32_t>& types) {
+  RecordVector records(types.size());
+  for (size_t i = 0; i < types.size(); ++i) {
+    memset(&records[i], 0, sizeof(records[i]));
+    records[i].entryId = static_cast<uint32_t>(i + 1);
+    records[i].typeCode = types[i];
+    records[i].reserved[949] = static_cast<uint8_t>(i);
+  }
+  return records;
+}
+
+std::vector<uint32_t> Ids(const RecordVector& records) {
+  std::vector<uint32_t> ids;
+  for (const TelvDelegateRecord& record : records) {
+    ids.push_back(uint32_t{record.entryId});
+  }
+  return ids;
+}
+
+TEST(ListSortTest, SortsAscendingAndKeepsEqualRecordsInOrder) {
+  RecordVector records = Records({3, 1, 2, 1, 3, 2, 1});
+  SortRecords(&records, ByType);
+  EXPECT_EQ(Ids(records), (std::vector<uint32_t>{2, 4, 7, 3, 6, 1, 5}));
+  // Whole records move, not only their keys.
+  EXPECT_EQ(records[0].reserved[949], 1);
+  EXPECT_EQ(records[6].reserved[949], 4);
+}
+
+TEST(ListSortTest, ManyRecordsEndUpSorted) {
+  std::vector<uint32_t> types;
+  for (uint32_t i = 0; i < 1000; ++i) {
+    types.push_back((i * 7919u) % 101u);
+  }
+  RecordVector records = Records(types);
+  SortRecords(&records, ByType);
+  for (size_t i = 1; i < records.size(); ++i) {
+    ASSERT_LE(uint32_t{records[i - 1].typeCode}, uint32_t{records[i].typeCode});
+    if (records[i - 1].typeCode == records[i].typeCode) {
+      ASSERT_LT(uint32_t{records[i - 1].entryId}, uint32_t{records[i].entryId});
+    }
+  }
+}
+
+TEST(ListSortTest, InconsistentComparisonStillKeepsEveryRecordOnce) {
+  RecordVector records = Records(std::vector<uint32_t>(500, 0));
+  SortRecords(&records, Erratic);
+  std::vector<uint32_t> ids = Ids(records);
+  std::sort(ids.begin(), ids.end());
+  for (uint32_t i = 0; i < ids.size(); ++i) {
+    ASSERT_EQ(ids[i], i + 1);
+  }
+}
+
+TEST(ListSortTest, EmptyAndSingleListsNeedNoComparison) {
+  RecordVector records;
+  SortRecords(&records, Erratic);
+  EXPECT_TRUE(records.empty());
+  records = Records({5});
+  SortRecords(&records, ByType);
+  EXPECT_EQ(Ids(records), (std::vector<uint32_t>{1}));
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#include "record_buffer.h"
+
+#include <stdlib.h>
+#include <sys/mman.h>
+
+namespace {
+
+// Under AddressSanitizer every block comes from malloc, so that a read past
+// the last element of a list is caught however long the list is.
+bool MappedOnItsOwn(size_t bytes) {
+#ifdef __SANITIZE_ADDRESS__
+  (void)bytes;
+  return false;
+#else
+  return bytes >= kHugeBlockBytes;
+#endif
+}
+
+}  // namespace
+
+void* RecordMemoryAllocate(size_t bytes) {
+  if (!MappedOnItsOwn(bytes)) {
+    return malloc(bytes);
+  }
+  void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (block == MAP_FAILED) {
+    return nullptr;
+  }
+  madvise(block, bytes, MADV_HUGEPAGE);
+  return block;
+}
+
+void RecordMemoryFree(void* block, size_t bytes) {
+  if (block == nullptr) {
+    return;
+  }
+  if (!MappedOnItsOwn(bytes)) {
+    free(block);
+  } else {
+    munmap(block, bytes);
+  }
+}

@@ -1,0 +1,272 @@
+#include "telvemu_cli.h"
+
+#include <stdio.h>
+
+#include "delegation_rows.h"
+#include "demo_data.h"
+#include "error_texts.h"
+#include "fault_command.h"
+#include "fault_table.h"
+#include "number_parse.h"
+#include "record_codec.h"
+#include "seed.h"
+#include "server_files.h"
+#include "store.h"
+
+const char kTelvemuUsage[] =
+    "usage: telvemu COMMAND ARGUMENTS\n"
+    "  create SERVER                          make an empty server\n"
+    "  remove SERVER                          delete a server\n"
+    "  demo                                   (re)make the sample server 'demo'\n"
+    "  add SERVER DELEGATOR DELEGATE [TYPE M1 M2 M3 M4]\n"
+    "                                         add a delegation; hexadecimal values\n"
+    "                                         default to 0002 0FFFFFFF 0 0 0\n"
+    "  seed SERVER COUNT [SEED]               add COUNT generated delegations\n"
+    "  dump SERVER                            print the delegations in storage order\n"
+    "  faults SERVER                          print the faults set, as 'fault' takes them\n"
+    "  fault SERVER connect COUNT|all CODE [TEXT]\n"
+    "  fault SERVER release CODE\n"
+    "  fault SERVER info CODE\n"
+    "  fault SERVER name NAME\n"
+    "  fault SERVER list CODE [USER]\n"
+    "  fault SERVER sort CODE\n"
+    "  fault SERVER delete ENTRYID CODE\n"
+    "  fault SERVER save DELEGATOR DELEGATE CODE\n"
+    "  fault SERVER clear                     remove every fault\n"
+    "  text SERVER CODE TEXT                  give error CODE the text TEXT\n"
+    "CODE is decimal, possibly negative, or hexadecimal after 0x.\n"
+    "Servers are kept in $TELVEMU_DIR (default $HOME/.telvemu).\n";
+
+namespace {
+
+// What a command got, with the streams to answer on.
+struct Command {
+  const std::vector<std::string>& args;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+int Usage(const Command& command, const std::string& problem) {
+  command.err << "telvemu: " << problem << "\n" << kTelvemuUsage;
+  return 2;
+}
+
+int Failure(const Command& command, const std::string& message) {
+  command.err << "telvemu: " << message << "\n";
+  return 1;
+}
+
+bool WantArguments(const Command& command, size_t least, size_t most) {
+  size_t count = command.args.size() - 1;
+  return count >= least && count <= most;
+}
+
+// Opens the server named by the command's first argument.
+bool OpenServer(const Command& command, Store* store) {
+  const std::string& name = command.args[1];
+  std::string error;
+  if (!ServerOpen(name.c_str(), store, &error)) {
+    Failure(command, "server '" + name + "' does not exist");
+    return false;
+  }
+  return true;
+}
+
+int DatabaseFailure(const Command& command, Store* store) {
+  StoreRollback(store);
+  return Failure(command, "database error: " + StoreError(store));
+}
+
+int Create(const Command& command) {
+  if (!WantArguments(command, 1, 1)) {
+    return Usage(command, "create takes SERVER");
+  }
+  std::string error;
+  return ServerCreate(command.args[1], &error) ? 0 : Failure(command, error);
+}
+
+int Remove(const Command& command) {
+  if (!WantArguments(command, 1, 1)) {
+    return Usage(command, "remove takes SERVER");
+  }
+  std::string error;
+  return ServerRemove(command.args[1], &error) ? 0 : Failure(command, error);
+}
+
+int Demo(const Command& command) {
+  if (!WantArguments(command, 0, 0)) {
+    return Usage(command, "demo takes no arguments");
+  }
+  std::string error;
+  ServerRemove(kDemoServer, &error);
+  Store store;
+  if (!ServerCreate(kDemoServer, &error) || !ServerOpen(kDemoServer, &store, &error)) {
+    return Failure(command, error);
+  }
+  if (!StoreBeginWrite(&store)) {
+    return DatabaseFailure(command, &store);
+  }
+  for (const DelegationRow& row : DemoRows()) {
+    if (!RowsInsert(&store, row, nullptr)) {
+      return DatabaseFailure(command, &store);
+    }
+  }
+  return StoreCommit(&store) ? 0 : DatabaseFailure(command, &store);
+}
+
+int Add(const Command& command) {
+  if (!WantArguments(command, 3, 3) && !WantArguments(command, 8, 8)) {
+    return Usage(command, "add takes SERVER DELEGATOR DELEGATE [TYPE M1 M2 M3 M4]");
+  }
+  DelegationRow row;
+  row.type = 0x0002;
+  row.masks[0] = 0x0FFFFFFF;
+  if (command.args.size() == 9) {
+    uint32_t* values[] = {&row.type, &row.masks[0], &row.masks[1], &row.masks[2], &row.masks[3]};
+    for (int i = 0; i < 5; ++i) {
+      const std::string& word = command.args[4 + i];
+      if (!ParseHex32(word, values[i])) {
+        return Usage(command, "bad hexadecimal value '" + word + "'");
+      }
+    }
+  }
+  row.delegator = command.args[2];
+  row.delegate = command.args[3];
+  for (const std::string* id : {&row.delegator, &row.delegate}) {
+    // 22 characters fill the field without a NUL, which tests use to prove
+    // that the tool never reads past a field.
+    if (id->empty() || id->size() > kUserIdFieldSize) {
+      return Failure(command, "user ID '" + *id + "' must have 1 to 22 characters");
+    }
+  }
+  Store store;
+  if (!OpenServer(command, &store)) {
+    return 1;
+  }
+  return RowsInsert(&store, row, nullptr) ? 0 : DatabaseFailure(command, &store);
+}
+
+int Seed(const Command& command) {
+  if (!WantArguments(command, 2, 3)) {
+    return Usage(command, "seed takes SERVER COUNT [SEED]");
+  }
+  uint64_t count = 0;
+  uint64_t seed = 1;
+  if (!ParseDecimal(command.args[2], &count)) {
+    return Usage(command, "bad count '" + command.args[2] + "'");
+  }
+  if (command.args.size() == 4 && !ParseDecimal(command.args[3], &seed)) {
+    return Usage(command, "bad seed '" + command.args[3] + "'");
+  }
+  Store store;
+  if (!OpenServer(command, &store)) {
+    return 1;
+  }
+  // Rows go in without the delegate index, which is then built in one
+  // sort; the transaction hides both from every other process.
+  if (!StoreExec(&store, "PRAGMA cache_size=-131072") || !StoreBeginWrite(&store) ||
+      !StoreExec(&store, "DROP INDEX delegations_by_delegate")) {
+    return DatabaseFailure(command, &store);
+  }
+  bool stored = true;
+  SeedGenerate(count, seed, [&](const DelegationRow& row) {
+    stored = stored && RowsInsert(&store, row, nullptr);
+  });
+  if (!stored || !StoreExec(&store, kDelegateIndexSql) || !StoreCommit(&store)) {
+    return DatabaseFailure(command, &store);
+  }
+  return 0;
+}
+
+int Dump(const Command& command) {
+  if (!WantArguments(command, 1, 1)) {
+    return Usage(command, "dump takes SERVER");
+  }
+  Store store;
+  if (!OpenServer(command, &store)) {
+    return 1;
+  }
+  char line[128];
+  bool listed = RowsForEach(&store, nullptr, [&](const DelegationRow& row) {
+    int size = snprintf(line, sizeof(line), "%u %04X %08X %08X %08X %08X ", row.id, row.type,
+                        row.masks[0], row.masks[1], row.masks[2], row.masks[3]);
+    command.out.write(line, size);
+    command.out << row.delegator << ' ' << row.delegate << '\n';
+  });
+  return listed ? 0 : DatabaseFailure(command, &store);
+}
+
+int Faults(const Command& command) {
+  if (!WantArguments(command, 1, 1)) {
+    return Usage(command, "faults takes SERVER");
+  }
+  Store store;
+  std::vector<Fault> faults;
+  if (!OpenServer(command, &store)) {
+    return 1;
+  }
+  if (!FaultList(&store, &faults)) {
+    return DatabaseFailure(command, &store);
+  }
+  for (const Fault& fault : faults) {
+    command.out << FaultFormat(fault) << '\n';
+  }
+  return 0;
+}
+
+int SetFault(const Command& command) {
+  if (command.args.size() < 3) {
+    return Usage(command, "fault takes SERVER KIND ...");
+  }
+  FaultRequest request;
+  std::string problem;
+  if (!ParseFaultRequest(std::vector<std::string>(command.args.begin() + 2, command.args.end()),
+                         &request, &problem)) {
+    return Usage(command, problem);
+  }
+  Store store;
+  if (!OpenServer(command, &store)) {
+    return 1;
+  }
+  return ApplyFaultRequest(&store, request) ? 0 : DatabaseFailure(command, &store);
+}
+
+int SetText(const Command& command) {
+  if (!WantArguments(command, 3, 3)) {
+    return Usage(command, "text takes SERVER CODE TEXT");
+  }
+  uint32_t code = 0;
+  if (!ParseCode(command.args[2], &code)) {
+    return Usage(command, "bad error code '" + command.args[2] + "'");
+  }
+  Store store;
+  if (!OpenServer(command, &store)) {
+    return 1;
+  }
+  return TextSet(&store, code, command.args[3]) ? 0 : DatabaseFailure(command, &store);
+}
+
+struct CommandEntry {
+  const char* name;
+  int (*run)(const Command&);
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"create", Create}, {"remove", Remove}, {"demo", Demo},      {"add", Add},      {"seed", Seed},
+    {"dump", Dump},     {"faults", Faults}, {"fault", SetFault}, {"text", SetText},
+};
+
+}  // namespace
+
+int RunTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Command command{args, out, err};
+  if (args.empty()) {
+    return Usage(command, "missing command");
+  }
+  for (const CommandEntry& entry : kCommands) {
+    if (args[0] == entry.name) {
+      return entry.run(command);
+    }
+  }
+  return Usage(command, "unknown command '" + args[0] + "'");
+}

@@ -1,0 +1,106 @@
+#include "test_support.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "record_codec.h"
+#include "telvemu_cli.h"
+
+void EmulatorTest::SetUp() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "emulator_test.XXXXXX").string();
+  ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
+  dir_ = pattern;
+  setenv("TELVEMU_DIR", dir_.c_str(), 1);
+  unsetenv("TELVEMU_SLEEP");
+  unsetenv("TELVEMU_SLEEP_LOG");
+  unsetenv("TELVEMU_API_VERSION");
+}
+
+void EmulatorTest::TearDown() {
+  std::error_code ignored;
+  std::filesystem::remove_all(dir_, ignored);
+}
+
+int EmulatorTest::Telvemu(const std::vector<std::string>& args, std::string* out,
+                          std::string* err) {
+  std::ostringstream outStream;
+  std::ostringstream errStream;
+  int status = RunTelvemu(args, outStream, errStream);
+  if (out != nullptr) {
+    *out = outStream.str();
+  }
+  if (err != nullptr) {
+    *err = errStream.str();
+  }
+  return status;
+}
+
+void EmulatorTest::MustTelvemu(const std::vector<std::string>& args) {
+  std::string err;
+  std::string command;
+  for (const std::string& arg : args) {
+    command += " " + arg;
+  }
+  ASSERT_EQ(Telvemu(args, nullptr, &err), 0) << "telvemu" << command << ": " << err;
+}
+
+std::string EmulatorTest::Dump(const std::string& server) {
+  std::string out;
+  std::string err;
+  EXPECT_EQ(Telvemu({"dump", server}, &out, &err), 0) << err;
+  return out;
+}
+
+uint32_t EmulatorTest::Connect(const char* server) {
+  uint32_t error = 12345;
+  uint32_t handle = TelvCreateServerHandle(server, 0, &error);
+  EXPECT_NE(handle, 0u) << "error " << error << ": " << ErrorText(error);
+  EXPECT_EQ(error, 0u);
+  return handle;
+}
+
+std::vector<TelvDelegateRecord> EmulatorTest::Elements(uint32_t list) {
+  std::vector<TelvDelegateRecord> records;
+  void* element = nullptr;
+  for (uint32_t rc = TelvListGetFirstElementPtr(list, &element); rc == 0;
+       rc = TelvListGetNextElementPtr(list, &element)) {
+    records.push_back(*static_cast<TelvDelegateRecord*>(element));
+  }
+  return records;
+}
+
+std::vector<TelvDelegateRecord> EmulatorTest::Delegations(uint32_t server, const char* user) {
+  uint32_t list = 0;
+  EXPECT_EQ(TelvGetDelegateList(server, user, 0, 0, 0, &list), 0u);
+  std::vector<TelvDelegateRecord> records = Elements(list);
+  TelvCloseListHandle(list);
+  return records;
+}
+
+std::string Field(const char (&field)[22]) {
+  return UserIdFromField(field);
+}
+
+std::vector<std::string> Pairs(const std::vector<TelvDelegateRecord>& records) {
+  std::vector<std::string> pairs;
+  for (const TelvDelegateRecord& record : records) {
+    pairs.push_back(Field(record.delegator) + ">" + Field(record.delegate));
+  }
+  return pairs;
+}
+
+std::vector<uint32_t> EntryIds(const std::vector<TelvDelegateRecord>& records) {
+  std::vector<uint32_t> ids;
+  for (const TelvDelegateRecord& record : records) {
+    ids.push_back(uint32_t{record.entryId});
+  }
+  return ids;
+}
+
+std::string ErrorText(uint32_t code) {
+  char buffer[2048];
+  TelvStringTelvErr(code, buffer, sizeof(buffer));
+  return buffer;
+}

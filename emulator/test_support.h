@@ -1,0 +1,50 @@
+// What the emulator's tests share: a fresh server folder per test, telvemu
+// run in-process, and reading a delegate list back.
+#ifndef EMULATOR_TEST_SUPPORT_H_
+#define EMULATOR_TEST_SUPPORT_H_
+
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+#include "gtest/gtest.h"
+#include "telvwin32.h"
+
+class EmulatorTest : public testing::Test {
+ protected:
+  // Points TELVEMU_DIR at a new temporary folder and unsets the emulator's
+  // other variables.
+  void SetUp() override;
+  // Removes the folder.
+  void TearDown() override;
+
+  // Runs telvemu with args and gives its exit status and output.
+  int Telvemu(const std::vector<std::string>& args, std::string* out = nullptr,
+              std::string* err = nullptr);
+  // Runs telvemu and fails the test unless it succeeds.
+  void MustTelvemu(const std::vector<std::string>& args);
+  std::string Dump(const std::string& server);
+
+  // A handle on the server, failing the test when there is none.
+  uint32_t Connect(const char* server);
+  // Copies of the list's elements, from first to last.
+  std::vector<TelvDelegateRecord> Elements(uint32_t list);
+  // The server's delegations for user (null: all), as one list delivers them.
+  std::vector<TelvDelegateRecord> Delegations(uint32_t server, const char* user);
+
+  std::string dir_;
+};
+
+// A record's user-ID field as text, never reading past the field.
+std::string Field(const char (&field)[22]);
+
+// "delegator>delegate" for each record, to compare lists at a glance.
+std::vector<std::string> Pairs(const std::vector<TelvDelegateRecord>& records);
+
+std::vector<uint32_t> EntryIds(const std::vector<TelvDelegateRecord>& records);
+
+// The text TelvStringTelvErr gives for code in a roomy buffer.
+std::string ErrorText(uint32_t code);
+
+#endif  // EMULATOR_TEST_SUPPORT_H_

@@ -1,0 +1,146 @@
+#include "arguments.h"
+
+#include <cstdio>
+#include <cstring>
+
+const char kUsageTitle[] = "Manage in-box delegates on a Telvane server.\n";
+
+namespace {
+
+const char kProgramName[] = "telvdelegate";
+
+// The add options and the permissions they grant, as attribute texts:
+// type code, then masks 1 to 4.
+struct Preset {
+  const char* option;
+  const char* attributes;
+};
+const Preset kPresets[] = {
+    {"-aa", "0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF"},  // all
+    {"-ae", "0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9"},  // editor
+    {"-an", "0002 00000000 00000000 00000000 00000000"},  // none
+    {"-ao", "0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF"},  // owner
+    {"-ar", "0002 0FFFFFFF 00000000 00000000 00000000"},  // reviewer
+};
+
+// Compares folding A-Z only: the help forms are the one place where case
+// does not matter, and the locale must not widen that.
+bool equalsFoldingAscii(const char* a, const char* b) {
+  for (;; ++a, ++b) {
+    char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
+    char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
+    if (x != y) {
+      return false;
+    }
+    if (x == '\0') {
+      return true;
+    }
+  }
+}
+
+bool isHelpForm(const char* argument) {
+  return equalsFoldingAscii(argument, "-?") || equalsFoldingAscii(argument, "/?") ||
+         equalsFoldingAscii(argument, "-help") || equalsFoldingAscii(argument, "/help");
+}
+
+// Returns the attribute text of a preset option, or null.
+const char* presetFor(const char* argument) {
+  for (const Preset& preset : kPresets) {
+    if (std::strcmp(argument, preset.option) == 0) {
+      return preset.attributes;
+    }
+  }
+  return nullptr;
+}
+
+// Checks the combinations, in the order their messages take precedence.
+const char* checkCombinations(const Arguments& arguments) {
+  bool add = arguments.presetText != nullptr;
+  bool input = arguments.inputFileName != nullptr;
+  bool output = arguments.outputFileName != nullptr;
+  if (add && (input || output || arguments.deleteFlag)) {
+    return "Add (-a) cannot be used with any other option\n";
+  }
+  if (add && arguments.userIdCount < 2) {
+    return "Add option (-a) requires delegator user-ID and one or more delegate names.\n";
+  }
+  if (arguments.deleteFlag && (input || output)) {
+    return "Delete (-d) cannot be used with any other option\n";
+  }
+  if (arguments.deleteFlag && arguments.userIdCount < 2) {
+    return "Delete option (-d) requires delegator user-ID and one or more delegate names.\n";
+  }
+  if (input && output) {
+    return "Only one file option (-i or -o) can be specified\n";
+  }
+  if (arguments.serverName == nullptr) {
+    return kUsageTitle;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const char* parseArguments(int argc, char** argv, Arguments* arguments) {
+  *arguments = Arguments();
+  int index = 1;
+  for (; index < argc; ++index) {
+    const char* argument = argv[index];
+    if (isHelpForm(argument)) {
+      return kUsageTitle;
+    }
+    if (argument[0] != '-') {
+      break;  // the first argument that is not an option ends the options
+    }
+    bool hasValue = index + 1 < argc;
+    const char* preset = presetFor(argument);
+    if (preset != nullptr) {
+      arguments->presetText = preset;
+    } else if (std::strcmp(argument, "-d") == 0) {
+      arguments->deleteFlag = true;
+    } else if (std::strcmp(argument, "-i") == 0 && hasValue) {
+      arguments->inputFileName = argv[++index];
+    } else if (std::strcmp(argument, "-l") == 0) {
+      arguments->longFormat = true;
+    } else if (std::strcmp(argument, "-o") == 0 && hasValue) {
+      arguments->outputFileName = argv[++index];
+      arguments->longFormat = true;
+    } else if (std::strcmp(argument, "-s") == 0 && hasValue) {
+      arguments->serverName = argv[++index];
+    } else {
+      return kUsageTitle;
+    }
+  }
+  if (arguments->serverName == nullptr && index < argc) {
+    arguments->serverName = argv[index++];
+  }
+  arguments->userIds = argv + index;
+  arguments->userIdCount = argc > index ? argc - index : 0;
+  return checkCombinations(*arguments);
+}
+
+void printUsage(const char* message) {
+  std::fputs(message, stdout);
+  std::printf("\n");
+  std::printf("usage:  %s [-option...] [-s] serverID [userID...]\n", kProgramName);
+  std::printf("        %s [-option...] [-s] serverID userID delegateID...\n", kProgramName);
+  std::printf("\n");
+  std::printf("Options:\n");
+  std::printf("    -s host     Telvane server name or IP address.\n");
+  std::printf("    -aa         Add delegates with all permissions.\n");
+  std::printf("    -ae         Add delegates with editor permissions.\n");
+  std::printf("    -an         Add delegates with no permissions.\n");
+  std::printf("    -ao         Add delegates with owner permissions.\n");
+  std::printf("    -ar         Add delegates with reviewer permissions.\n");
+  std::printf("    -d          Delete delegates.\n");
+  std::printf("    -l          Long (verbose) format.\n");
+  std::printf("    -i file     Input file to load.\n");
+  std::printf("    -o file     Output file (default is standard output).\n");
+  std::printf("\n");
+  std::printf("If no delegator user-IDs are specified, a list of all delegates is printed.\n");
+  std::printf("User names may contain '?' and '*' wildcard characters.\n");
+  std::printf("Adding (-a) or deleting (-d) delegates requires both a delegator and a\n");
+  std::printf("delegatee user-ID.\n");
+  std::printf("An input file (-i) to load must be the output file (-o) from a previous run.\n");
+  std::fflush(stdout);
+}

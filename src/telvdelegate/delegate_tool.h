@@ -1,0 +1,37 @@
+// The delegate tool: a connection to one server plus the streams of one
+// run, with the four operations on in-box delegations.
+#ifndef TELVDELEGATE_DELEGATE_TOOL_H_
+#define TELVDELEGATE_DELEGATE_TOOL_H_
+
+#include <cstdio>
+
+#include "server_connection.h"
+
+class DelegateTool : public ServerConnection {
+ public:
+  DelegateTool() = default;
+  // Closes the input stream (standard input included), flushes the output
+  // stream and closes it unless it is standard output, then disconnects.
+  ~DelegateTool() override;
+
+  // Hands the tool the streams of the run; the tool owns them from here on.
+  void setStreams(std::FILE* input, std::FILE* output, bool longFormat);
+  // Give the streams back to the caller, who closes them; null when the
+  // tool holds none.
+  std::FILE* releaseInput();
+  std::FILE* releaseOutput();
+
+  // The operations. Each reports its outcome in its own messages; the
+  // result says whether it got its work done.
+  bool listDelegates(char** patterns);
+  bool addDelegates(const char* delegator, char** delegates, const char* presetText);
+  bool loadDelegates(char** patterns);
+  bool deleteDelegates(const char* delegatorPattern, char** delegatePatterns);
+
+ private:
+  std::FILE* output_ = nullptr;  // listings: a file of ours, or standard output
+  std::FILE* input_ = nullptr;   // the file being loaded, or standard input
+  bool longFormat_ = false;
+};
+
+#endif  // TELVDELEGATE_DELEGATE_TOOL_H_

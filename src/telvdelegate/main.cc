@@ -1,0 +1,131 @@
+// telvdelegate: lists, adds, deletes and loads the in-box delegations of a
+// Telvane fax server.
+//
+// One run does one operation: it parses the command line, opens the
+// streams, connects, runs the operation, disconnects. Every message goes to
+// standard output, flushed as it is written, so that an administrator
+// watching a slow server sees where it stands.
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "arguments.h"
+#include "delegate_tool.h"
+
+namespace {
+
+const char kTitle[] = "TelvDelegate - Manage in-box delegates on a Telvane server";
+const char kRelease[] = "1.0";
+const char kBuildText[] = "Built: " __DATE__;
+
+// Exit statuses.
+const int kExitDone = 0;  // an operation ran, whatever its outcome
+const int kExitNoConnection = 1;
+const int kExitOutputFile = 3;
+const int kExitInputFile = 4;
+const int kExitUsage = 255;
+
+void printBanner() {
+  std::printf("%s\n", kTitle);
+  std::printf("Version %s [%s]\n", kRelease, kBuildText);
+  std::printf("\n");
+  std::fflush(stdout);
+}
+
+bool isStandardStream(const char* fileName) {
+  return std::strcmp(fileName, "-") == 0;
+}
+
+void runOperation(DelegateTool* tool, const Arguments& arguments) {
+  char** userIds = arguments.userIds;
+  if (arguments.presetText != nullptr) {
+    tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
+  } else if (arguments.deleteFlag) {
+    tool->deleteDelegates(userIds[0], userIds + 1);
+  } else if (arguments.inputFileName != nullptr) {
+    tool->loadDelegates(userIds);
+  } else {
+    tool->listDelegates(userIds);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  printBanner();
+
+  Arguments arguments;
+  const char* problem = parseArguments(argc, argv, &arguments);
+  if (problem != nullptr) {
+    printUsage(problem);
+    return kExitUsage;
+  }
+
+  std::FILE* input = nullptr;
+  if (arguments.inputFileName != nullptr) {
+    input = isStandardStream(arguments.inputFileName) ? stdin
+                                                      : std::fopen(arguments.inputFileName, "r");
+    if (input == nullptr) {
+      std::printf("Can't open/read input file: %s: %s\n", arguments.inputFileName,
+                  std::strerror(errno));
+      std::fflush(stdout);
+      return kExitInputFile;
+    }
+  }
+
+  // The output file is created, or emptied, before the server is tried.
+  std::FILE* output = stdout;
+  bool outputIsFile =
+      arguments.outputFileName != nullptr && !isStandardStream(arguments.outputFileName);
+  if (outputIsFile) {
+    output = std::fopen(arguments.outputFileName, "w");
+    if (output == nullptr) {
+      std::printf("Can't open/write output file: %s: %s\n", arguments.outputFileName,
+                  std::strerror(errno));
+      std::fflush(stdout);
+      return kExitOutputFile;
+    }
+  }
+
+  DelegateTool* tool = new (std::nothrow) DelegateTool();
+  if (tool == nullptr) {
+    std::printf("Can't create the delegate tool: out of memory\n");
+    std::fflush(stdout);
+    if (input != nullptr) {
+      std::fclose(input);
+    }
+    if (outputIsFile) {
+      std::fclose(output);
+    }
+    return kExitNoConnection;
+  }
+  tool->setStreams(input, output, arguments.longFormat);
+
+  std::printf("Server: %s\n", arguments.serverName);
+  std::fflush(stdout);
+  if (!tool->connect(arguments.serverName)) {
+    delete tool;  // closes the streams; disconnects when the release was refused
+    return kExitNoConnection;
+  }
+  std::printf("\n");
+  std::fflush(stdout);
+
+  runOperation(tool, arguments);
+
+  if (std::FILE* in = tool->releaseInput()) {
+    std::fclose(in);
+  }
+  if (outputIsFile) {
+    std::FILE* out = tool->releaseOutput();
+    std::fflush(out);
+    std::fclose(out);
+  }
+
+  std::printf("\n");
+  std::fflush(stdout);
+  tool->disconnect();
+  delete tool;
+  return kExitDone;
+}

@@ -1,0 +1,133 @@
+#include "server_connection.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "owned_string.h"
+#include "platform_sleep.h"
+#include "telvwin32.h"
+
+namespace {
+
+// Passed to TelvCreateServerHandle; the library defines its meaning.
+const int32_t kConnectMode = 4;
+
+// Room for the formatted API version time.
+const size_t kVersionTextSize = 81;
+
+// Prints "Telvane API version: ..." for the library's version stamp.
+void printApiVersion(std::time_t version) {
+  char text[kVersionTextSize];
+  const std::tm* utc = std::gmtime(&version);
+  if (utc != nullptr && std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%SZ", utc) > 0) {
+    std::printf("Telvane API version: %s\n", text);
+  } else {
+    // A stamp the C library cannot turn into a date (a 32-bit time_t
+    // somewhere) is still worth showing as it came.
+    std::printf("Telvane API version: %lu seconds\n", static_cast<unsigned long>(version));
+  }
+}
+
+}  // namespace
+
+ServerConnection::ServerConnection() {
+  apiVersion_ = static_cast<std::time_t>(TelvGetAPIVersion());
+  printApiVersion(apiVersion_);
+  serverInfo_ = static_cast<unsigned char*>(std::calloc(1, TELV_SERVER_INFO_SIZE));
+}
+
+ServerConnection::~ServerConnection() {
+  disconnect();
+  freeOwnedString(&reportedServerName_);
+  freeOwnedString(&serverName_);
+  std::free(serverInfo_);
+  serverInfo_ = nullptr;
+}
+
+bool ServerConnection::connect(const char* serverName) {
+  std::printf("Connecting to Telvane server: %s\n", serverName);
+  std::fflush(stdout);
+
+  for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
+    std::printf("Connect(%d) to Telvane server: %s\n", attempt, serverName);
+    std::fflush(stdout);
+    uint32_t error = 0;
+    uint32_t handle = TelvCreateServerHandle(serverName, kConnectMode, &error);
+    if (handle != 0) {
+      std::printf("Connected to Telvane server:  %s\n", serverName);
+      std::fflush(stdout);
+      lastError_ = 0;
+      serverHandle_ = handle;
+      replaceOwnedString(&serverName_, serverName);
+      freeOwnedString(&reportedServerName_);
+      break;
+    }
+    lastError_ = error;
+    std::printf("Connect failed to Telvane server: %s, error %d: %s\n", serverName,
+                static_cast<int>(error), errorText());
+    std::fflush(stdout);
+    // The wait follows the last failure too: the server gets the same rest
+    // however the run goes on.
+    Sleep(kRetryWaitMs);
+  }
+  if (serverHandle_ == 0) {
+    std::printf("Can't connect to Telvane server after %d tries: %s\n", kConnectAttempts,
+                serverName);
+    std::fflush(stdout);
+    return false;
+  }
+
+  // The check's own code is not kept: the last error stays that of the
+  // successful connection. The handle stays open until disconnect.
+  if (TelvVersionCheck(serverHandle_, kRequiredRelease, 0) != 0) {
+    std::printf("Incompatible Telvane server release, need %X.%02X\n", kRequiredRelease >> 8,
+                kRequiredRelease & 0xFF);
+    std::fflush(stdout);
+    return false;
+  }
+
+  // The server's own name only adorns the disconnect line; without it the
+  // connection is as good.
+  queryServerInfo();
+  return true;
+}
+
+bool ServerConnection::queryServerInfo() {
+  if (serverInfo_ == nullptr) {
+    return false;
+  }
+  uint32_t error = TelvGetServerInfo2(serverHandle_, serverInfo_);
+  if (error != 0) {
+    lastError_ = error;
+    return false;
+  }
+  lastError_ = 0;
+  // The name must end within the block; a block without a NUL after the
+  // name is cut at its end rather than read past it.
+  const size_t room = TELV_SERVER_INFO_SIZE - TELV_SERVER_INFO_NAME_OFFSET;
+  char name[room + 1];
+  std::memcpy(name, serverInfo_ + TELV_SERVER_INFO_NAME_OFFSET, room);
+  name[room] = '\0';
+  replaceOwnedString(&reportedServerName_, name);
+  return true;
+}
+
+const char* ServerConnection::errorText() {
+  TelvStringTelvErr(lastError_, errorText_, kErrorTextSize);
+  errorText_[kErrorTextSize - 1] = '\0';
+  return errorText_;
+}
+
+void ServerConnection::disconnect() {
+  if (serverHandle_ == 0) {
+    return;
+  }
+  std::printf("Disconnect from Telvane server: %s, %s\n", serverName_ ? serverName_ : "-",
+              reportedServerName_ ? reportedServerName_ : "-");
+  std::fflush(stdout);
+  TelvCloseServerHandle(serverHandle_);
+  serverHandle_ = 0;
+  std::printf("Disconnected\n");
+  std::fflush(stdout);
+}

@@ -1,0 +1,76 @@
+/* Client library of the Telvane fax server: the calls telvdelegate makes.
+ *
+ * The real library is a closed Windows DLL (TELVWIN32.dll). Every call that
+ * reports an outcome returns a 32-bit error code, 0 meaning success. Server
+ * and list handles are 32-bit values; a server handle of 0 means no
+ * connection. */
+#ifndef TELVAPI_TELVWIN32_H_
+#define TELVAPI_TELVWIN32_H_
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* One delegation, as list elements hold it and as TelvSaveDelegate takes
+ * it. Little-endian, packed, 1018 bytes. A user-ID field normally holds at
+ * most 21 characters and a NUL, but a reader must not rely on the NUL. */
+#pragma pack(push, 1)
+typedef struct TelvDelegateRecord {
+    uint32_t entryId;        /* offset 0: the server's key; 0 in a record to save */
+    uint32_t typeCode;       /* offset 4  */
+    char     delegator[22];  /* offset 8, NUL-terminated, at most 21 characters */
+    char     delegate[22];   /* offset 30 */
+    uint32_t masks[4];       /* offset 52, masks 1 to 4 */
+    uint8_t  reserved[950];  /* offset 68 */
+} TelvDelegateRecord;        /* 1018 bytes */
+#pragma pack(pop)
+
+#ifdef __cplusplus
+static_assert(sizeof(TelvDelegateRecord) == 1018, "delegate record is 1018 bytes");
+static_assert(offsetof(TelvDelegateRecord, delegator) == 8, "delegator at offset 8");
+static_assert(offsetof(TelvDelegateRecord, delegate) == 30, "delegate at offset 30");
+static_assert(offsetof(TelvDelegateRecord, masks) == 52, "masks at offset 52");
+static_assert(offsetof(TelvDelegateRecord, reserved) == 68, "reserved at offset 68");
+#else
+_Static_assert(sizeof(TelvDelegateRecord) == 1018, "delegate record is 1018 bytes");
+#endif
+
+/* Size of the server-information block and where the server's own name
+ * (NUL-terminated) stands in it. */
+#define TELV_SERVER_INFO_SIZE 904
+#define TELV_SERVER_INFO_NAME_OFFSET 12
+
+/* Orders two list elements; the arguments point at TelvDelegateRecords. */
+typedef int (*TelvCompareFn)(const void *a, const void *b);
+
+/* Seconds since the epoch, UTC, naming the library's version. */
+uint32_t TelvGetAPIVersion(void);
+/* Returns a non-zero handle, or 0 with *error set. */
+uint32_t TelvCreateServerHandle(const char *server, int32_t mode, uint32_t *error);
+/* 0 when the server's release is at least `release`. */
+uint32_t TelvVersionCheck(uint32_t server, uint32_t release, uint32_t flags);
+/* Fills a block of TELV_SERVER_INFO_SIZE bytes. */
+uint32_t TelvGetServerInfo2(uint32_t server, void *info);
+/* Writes the text of an error code into buffer, at most size bytes. */
+void     TelvStringTelvErr(uint32_t error, char *buffer, int32_t size);
+void     TelvCloseServerHandle(uint32_t server);
+/* user: a delegate's user ID, or NULL for every delegation of the server. */
+uint32_t TelvGetDelegateList(uint32_t server, const char *user, uint32_t a, uint32_t b,
+                             uint32_t c, uint32_t *list);
+uint32_t TelvListSort(uint32_t list, TelvCompareFn compare);
+/* 0 while an element is delivered, non-zero once the list is exhausted.
+ * Element pointers stay valid until the list is closed. */
+uint32_t TelvListGetFirstElementPtr(uint32_t list, void **element);
+uint32_t TelvListGetNextElementPtr(uint32_t list, void **element);
+void     TelvCloseListHandle(uint32_t list);
+uint32_t TelvDeleteDelegate(uint32_t server, uint32_t entryId);
+uint32_t TelvSaveDelegate(uint32_t server, TelvDelegateRecord *record);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* TELVAPI_TELVWIN32_H_ */

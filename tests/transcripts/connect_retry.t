@@ -1,0 +1,36 @@
+A server that answers only at the third attempt: two failures, each with
+its wait, then the connection; the (still empty) operation runs between the
+two empty lines.
+
+  $ telvemu create srv1
+  $ telvemu fault srv1 connect 2 -1073741819 'Server is busy, try again later'
+  $ TELVEMU_SLEEP_LOG=sleep.log telvdelegate srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Telvane API version: 12/06/2008 00:00:00Z
+  Server: srv1
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connect failed to Telvane server: srv1, error -1073741819: Server is busy, try again later
+  Connect(2) to Telvane server: srv1
+  Connect failed to Telvane server: srv1, error -1073741819: Server is busy, try again later
+  Connect(3) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  
+  
+  Disconnect from Telvane server: srv1, srv1
+  Disconnected
+  $ cat sleep.log
+  Sleep(10000)
+  Sleep(10000)
+
+The refusals are used up: the next run connects at once and waits not at all.
+
+  $ TELVEMU_SLEEP_LOG=sleep2.log telvdelegate srv1 | sed -n 6,8p
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  $ ls sleep2.log
+  ls: cannot access 'sleep2.log': No such file or directory
+  [2]

@@ -1,0 +1,36 @@
+The disconnect line names the server's own name, as its information block
+reports it.
+
+  $ telvemu create srv1
+  $ telvemu fault srv1 name FAXSRV-MAIN.corp.example
+  $ telvdelegate srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Telvane API version: 12/06/2008 00:00:00Z
+  Server: srv1
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  
+  
+  Disconnect from Telvane server: srv1, FAXSRV-MAIN.corp.example
+  Disconnected
+
+When the information cannot be had, the connection still serves, and the
+disconnect line shows "-" in its place.
+
+  $ telvemu fault srv1 info -5
+  $ telvdelegate srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Telvane API version: 12/06/2008 00:00:00Z
+  Server: srv1
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  
+  
+  Disconnect from Telvane server: srv1, -
+  Disconnected

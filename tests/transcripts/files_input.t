@@ -1,0 +1,26 @@
+An input file that cannot be opened ends the run with status 4 before the
+library is asked anything and before any connection is tried.
+
+  $ telvemu create srv1
+  $ telvdelegate -i missing.txt srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Can't open/read input file: missing.txt: No such file or directory
+  [4]
+
+An input file named "-" is standard input, and the run goes on.
+
+  $ printf 'FORMAT 1\n' | telvdelegate -i - srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Telvane API version: 12/06/2008 00:00:00Z
+  Server: srv1
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  
+  
+  Disconnect from Telvane server: srv1, srv1
+  Disconnected

@@ -1,0 +1,14 @@
+The tool reaches the client library only as a shared library, by the calls
+it declares, so that any library exporting them can take the stand-in's
+place.
+
+  $ readelf -d "$(command -v telvdelegate)" | grep -o 'Shared library: \[libtelvwin32.so\]'
+  Shared library: [libtelvwin32.so]
+  $ nm -D --undefined-only "$(command -v telvdelegate)" | grep -o ' Telv.*\| Sleep$' | sort
+   Sleep
+   TelvCloseServerHandle
+   TelvCreateServerHandle
+   TelvGetAPIVersion
+   TelvGetServerInfo2
+   TelvStringTelvErr
+   TelvVersionCheck
