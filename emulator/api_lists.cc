@@ -52,9 +52,21 @@ bool LoadList(Store* store, const char* user, DelegateList* list) {
   });
 }
 
-uint32_t Deliver(DelegateList* list, void** element) {
+// Hands out the list's next element, or its first when restart is set.
+uint32_t DeliverFrom(uint32_t listHandle, void** element, bool restart) {
+  if (element == nullptr) {
+    return kErrBadArgument;
+  }
+  *element = nullptr;
+  std::shared_ptr<DelegateList> list = HandleList(listHandle);
+  if (list == nullptr) {
+    return kErrInvalidListHandle;
+  }
+  std::lock_guard<std::mutex> lock(list->mutex);
+  if (restart) {
+    list->next = 0;
+  }
   if (list->next >= list->records.size()) {
-    *element = nullptr;
     return kErrEndOfList;
   }
   *element = &list->records[list->next++];
@@ -115,30 +127,11 @@ TELV_EXPORT uint32_t TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
 }
 
 TELV_EXPORT uint32_t TelvListGetFirstElementPtr(uint32_t listHandle, void** element) {
-  if (element == nullptr) {
-    return kErrBadArgument;
-  }
-  std::shared_ptr<DelegateList> list = HandleList(listHandle);
-  if (list == nullptr) {
-    *element = nullptr;
-    return kErrInvalidListHandle;
-  }
-  std::lock_guard<std::mutex> lock(list->mutex);
-  list->next = 0;
-  return Deliver(list.get(), element);
+  return DeliverFrom(listHandle, element, true);
 }
 
 TELV_EXPORT uint32_t TelvListGetNextElementPtr(uint32_t listHandle, void** element) {
-  if (element == nullptr) {
-    return kErrBadArgument;
-  }
-  std::shared_ptr<DelegateList> list = HandleList(listHandle);
-  if (list == nullptr) {
-    *element = nullptr;
-    return kErrInvalidListHandle;
-  }
-  std::lock_guard<std::mutex> lock(list->mutex);
-  return Deliver(list.get(), element);
+  return DeliverFrom(listHandle, element, false);
 }
 
 TELV_EXPORT void TelvCloseListHandle(uint32_t listHandle) {

@@ -27,58 +27,63 @@ uint32_t FreshHandle(Tables& tables) {
   return tables.lastHandle;
 }
 
+// The two kinds of handle share one counter and the same bookkeeping.
+template <typename Object>
+uint32_t Add(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::*table,
+             std::shared_ptr<Object> object) {
+  Tables& tables = GetTables();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  uint32_t handle = FreshHandle(tables);
+  (tables.*table).emplace(handle, std::move(object));
+  return handle;
+}
+
+template <typename Object>
+std::shared_ptr<Object> Find(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::*table,
+                             uint32_t handle) {
+  Tables& tables = GetTables();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  auto found = (tables.*table).find(handle);
+  return found == (tables.*table).end() ? nullptr : found->second;
+}
+
+template <typename Object>
+void Remove(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::*table, uint32_t handle) {
+  // Declared before the lock, `object` is destroyed (a server closing its
+  // database, a list freeing its records) only after the lock is released,
+  // so other handles are not held up meanwhile.
+  std::shared_ptr<Object> object;
+  Tables& tables = GetTables();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  auto found = (tables.*table).find(handle);
+  if (found != (tables.*table).end()) {
+    object = std::move(found->second);
+    (tables.*table).erase(found);
+  }
+}
+
 }  // namespace
 
 uint32_t HandleAddServer(std::shared_ptr<OpenServer> server) {
-  Tables& tables = GetTables();
-  std::lock_guard<std::mutex> lock(tables.mutex);
-  uint32_t handle = FreshHandle(tables);
-  tables.servers.emplace(handle, std::move(server));
-  return handle;
+  return Add(&Tables::servers, std::move(server));
 }
 
 std::shared_ptr<OpenServer> HandleServer(uint32_t handle) {
-  Tables& tables = GetTables();
-  std::lock_guard<std::mutex> lock(tables.mutex);
-  auto found = tables.servers.find(handle);
-  return found == tables.servers.end() ? nullptr : found->second;
+  return Find(&Tables::servers, handle);
 }
 
 void HandleRemoveServer(uint32_t handle) {
-  std::shared_ptr<OpenServer> server;
-  Tables& tables = GetTables();
-  std::lock_guard<std::mutex> lock(tables.mutex);
-  auto found = tables.servers.find(handle);
-  if (found != tables.servers.end()) {
-    // Declared before the lock, `server` closes its database only after the
-    // lock is released, so other handles are not held up meanwhile.
-    server = std::move(found->second);
-    tables.servers.erase(found);
-  }
+  Remove(&Tables::servers, handle);
 }
 
 uint32_t HandleAddList(std::shared_ptr<DelegateList> list) {
-  Tables& tables = GetTables();
-  std::lock_guard<std::mutex> lock(tables.mutex);
-  uint32_t handle = FreshHandle(tables);
-  tables.lists.emplace(handle, std::move(list));
-  return handle;
+  return Add(&Tables::lists, std::move(list));
 }
 
 std::shared_ptr<DelegateList> HandleList(uint32_t handle) {
-  Tables& tables = GetTables();
-  std::lock_guard<std::mutex> lock(tables.mutex);
-  auto found = tables.lists.find(handle);
-  return found == tables.lists.end() ? nullptr : found->second;
+  return Find(&Tables::lists, handle);
 }
 
 void HandleRemoveList(uint32_t handle) {
-  std::shared_ptr<DelegateList> list;
-  Tables& tables = GetTables();
-  std::lock_guard<std::mutex> lock(tables.mutex);
-  auto found = tables.lists.find(handle);
-  if (found != tables.lists.end()) {
-    list = std::move(found->second);
-    tables.lists.erase(found);
-  }
+  Remove(&Tables::lists, handle);
 }
