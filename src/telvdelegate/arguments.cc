@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "user_id_match.h"
+
 const char kUsageTitle[] = "Manage in-box delegates on a Telvane server.\n";
 
 namespace {
@@ -23,24 +25,10 @@ const Preset kPresets[] = {
     {"-ar", "0002 0FFFFFFF 00000000 00000000 00000000"},  // reviewer
 };
 
-// Compares folding A-Z only: the help forms are the one place where case
-// does not matter, and the locale must not widen that.
-bool equalsFoldingAscii(const char* a, const char* b) {
-  for (;; ++a, ++b) {
-    char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
-    char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
-    if (x != y) {
-      return false;
-    }
-    if (x == '\0') {
-      return true;
-    }
-  }
-}
-
+// The help forms are the one place where an option's case does not matter.
 bool isHelpForm(const char* argument) {
-  return equalsFoldingAscii(argument, "-?") || equalsFoldingAscii(argument, "/?") ||
-         equalsFoldingAscii(argument, "-help") || equalsFoldingAscii(argument, "/help");
+  return compareNoCase(argument, "-?") == 0 || compareNoCase(argument, "/?") == 0 ||
+         compareNoCase(argument, "-help") == 0 || compareNoCase(argument, "/help") == 0;
 }
 
 // Returns the attribute text of a preset option, or null.

@@ -1,5 +1,7 @@
 #include "delegate_tool.h"
 
+#include <cerrno>
+
 DelegateTool::~DelegateTool() {
   if (input_ != nullptr) {
     std::fclose(input_);
@@ -32,17 +34,20 @@ std::FILE* DelegateTool::releaseOutput() {
   return output;
 }
 
-// The operations come one by one; until each has its own module it does
-// nothing, and the run goes on to disconnect.
-bool DelegateTool::listDelegates(char**) {
-  return true;
+void DelegateTool::flushOutput() {
+  // A listing line is far shorter than the stream's buffer, so a write to a
+  // full disk fails here, at the flush after its line, with the reason in
+  // errno. Should one fail earlier, the stream's error flag still tells.
+  if (std::fflush(output_) != 0 && outputError_ == 0) {
+    outputError_ = errno != 0 ? errno : EIO;
+  }
 }
+
+// Adding and loading come with their own modules; until then they do
+// nothing, and the run goes on to disconnect.
 bool DelegateTool::addDelegates(const char*, char**, const char*) {
   return true;
 }
 bool DelegateTool::loadDelegates(char**) {
-  return true;
-}
-bool DelegateTool::deleteDelegates(const char*, char**) {
   return true;
 }

@@ -20,6 +20,10 @@ class DelegateTool : public ServerConnection {
   // tool holds none.
   std::FILE* releaseInput();
   std::FILE* releaseOutput();
+  // The system's error number of the first write to the output stream that
+  // failed, 0 when none did. A full disk must not pass for a saved listing,
+  // and by the time the stream is closed the C library no longer says why.
+  int outputError() const { return outputError_; }
 
   // The operations. Each reports its outcome in its own messages; the
   // result says whether it got its work done.
@@ -29,9 +33,13 @@ class DelegateTool : public ServerConnection {
   bool deleteDelegates(const char* delegatorPattern, char** delegatePatterns);
 
  private:
+  // Flushes the output stream, remembering why when that fails.
+  void flushOutput();
+
   std::FILE* output_ = nullptr;  // listings: a file of ours, or standard output
   std::FILE* input_ = nullptr;   // the file being loaded, or standard input
   bool longFormat_ = false;
+  int outputError_ = 0;
 };
 
 #endif  // TELVDELEGATE_DELEGATE_TOOL_H_

@@ -51,6 +51,29 @@ void runOperation(DelegateTool* tool, const Arguments& arguments) {
   }
 }
 
+// Takes the output file back from the tool and closes it. A listing that
+// did not reach the disk whole (a full disk, a failing device) is reported,
+// with the reason of the first write that failed.
+bool closeOutputFile(DelegateTool* tool, const char* fileName) {
+  int error = tool->outputError();
+  std::FILE* output = tool->releaseOutput();
+  if (std::fflush(output) != 0 && error == 0) {
+    error = errno;
+  }
+  if (std::ferror(output) && error == 0) {
+    error = EIO;
+  }
+  if (std::fclose(output) != 0 && error == 0) {
+    error = errno;
+  }
+  if (error == 0) {
+    return true;
+  }
+  std::printf("Can't write output file: %s: %s\n", fileName, std::strerror(error));
+  std::fflush(stdout);
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,15 +140,14 @@ int main(int argc, char** argv) {
   if (std::FILE* in = tool->releaseInput()) {
     std::fclose(in);
   }
-  if (outputIsFile) {
-    std::FILE* out = tool->releaseOutput();
-    std::fflush(out);
-    std::fclose(out);
+  int status = kExitDone;
+  if (outputIsFile && !closeOutputFile(tool, arguments.outputFileName)) {
+    status = kExitOutputFile;
   }
 
   std::printf("\n");
   std::fflush(stdout);
   tool->disconnect();
   delete tool;
-  return kExitDone;
+  return status;
 }

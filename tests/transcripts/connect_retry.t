@@ -1,6 +1,6 @@
 A server that answers only at the third attempt: two failures, each with
-its wait, then the connection; the (still empty) operation runs between the
-two empty lines.
+its wait, then the connection; the listing of the empty server runs between
+the two empty lines.
 
   $ telvemu create srv1
   $ telvemu fault srv1 connect 2 -1073741819 'Server is busy, try again later'
@@ -18,6 +18,9 @@ two empty lines.
   Connect(3) to Telvane server: srv1
   Connected to Telvane server:  srv1
   
+  Retrieving in-box delegates list...
+  Sorting delegates list...
+  delegators:0, delegates:0
   
   Disconnect from Telvane server: srv1, srv1
   Disconnected

@@ -13,6 +13,9 @@ reports it.
   Connect(1) to Telvane server: srv1
   Connected to Telvane server:  srv1
   
+  Retrieving in-box delegates list...
+  Sorting delegates list...
+  delegators:0, delegates:0
   
   Disconnect from Telvane server: srv1, FAXSRV-MAIN.corp.example
   Disconnected
@@ -31,6 +34,9 @@ disconnect line shows "-" in its place.
   Connect(1) to Telvane server: srv1
   Connected to Telvane server:  srv1
   
+  Retrieving in-box delegates list...
+  Sorting delegates list...
+  delegators:0, delegates:0
   
   Disconnect from Telvane server: srv1, -
   Disconnected

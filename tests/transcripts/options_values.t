@@ -20,6 +20,9 @@ so the run lists rather than deletes and asks for no second user ID.
   Connect(1) to Telvane server: srv1
   Connected to Telvane server:  srv1
   
+  Retrieving in-box delegates list...
+  Sorting delegates list...
+  delegators:0, delegates:0
   
   Disconnect from Telvane server: srv1, srv1
   Disconnected

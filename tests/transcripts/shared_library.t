@@ -6,9 +6,15 @@ place.
   Shared library: [libtelvwin32.so]
   $ nm -D --undefined-only "$(command -v telvdelegate)" | grep -o ' Telv.*\| Sleep$' | sort
    Sleep
+   TelvCloseListHandle
    TelvCloseServerHandle
    TelvCreateServerHandle
+   TelvDeleteDelegate
    TelvGetAPIVersion
+   TelvGetDelegateList
    TelvGetServerInfo2
+   TelvListGetFirstElementPtr
+   TelvListGetNextElementPtr
+   TelvListSort
    TelvStringTelvErr
    TelvVersionCheck

@@ -1,0 +1,51 @@
+// Deleting: every delegation whose delegator matches one pattern and whose
+// delegate matches any of a list of patterns. Both may hold wildcards.
+//
+// The list is walked in the order the server gives; a removal leaves the
+// list's elements valid, so the walk goes on over the same list. A failed
+// removal is reported and not counted, and the walk goes on.
+
+#include <cstdio>
+
+#include "delegate_tool.h"
+#include "record_user_id.h"
+#include "telvwin32.h"
+#include "user_id_match.h"
+
+bool DelegateTool::deleteDelegates(const char* delegatorPattern, char** delegatePatterns) {
+  uint32_t list = 0;
+  if (TelvGetDelegateList(serverHandle(), nullptr, 0, 0, 0, &list) != 0) {
+    std::printf("Can't retrieve delegates for: %s\n", delegatorPattern);
+    std::fflush(stdout);
+    return false;
+  }
+
+  int removed = 0;
+  void* element = nullptr;
+  for (uint32_t end = TelvListGetFirstElementPtr(list, &element); end == 0;
+       end = TelvListGetNextElementPtr(list, &element)) {
+    const TelvDelegateRecord* record = static_cast<const TelvDelegateRecord*>(element);
+    RecordUserId delegator = readRecordUserId(record->delegator);
+    if (!matchPattern(delegator.text, delegatorPattern)) {
+      continue;
+    }
+    RecordUserId delegate = readRecordUserId(record->delegate);
+    if (!matchesAnyPattern(delegate.text, delegatePatterns)) {
+      continue;  // a delegation matching several patterns is still removed once
+    }
+    uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
+    if (code == 0) {
+      std::printf("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
+      ++removed;
+    } else {
+      std::printf("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
+                  delegate.text);
+    }
+    std::fflush(stdout);
+  }
+  TelvCloseListHandle(list);
+
+  std::printf("Delegates removed: %d\n", removed);
+  std::fflush(stdout);
+  return removed > 0;
+}

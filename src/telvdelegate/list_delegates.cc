@@ -1,0 +1,91 @@
+// Listing: every in-box delegation of the server, sorted by delegator and
+// delegate ignoring case, filtered by delegator patterns, one line each.
+//
+// The short format is for reading: on standard output each line carries
+// the running number of its delegator group and its own running number.
+// The long format is the listing file's (see listing_file.h), on standard
+// output or in a file. Either way a line whose pair repeats the line before
+// within one delegator group is marked with " *", and the output stream is
+// flushed after every line, so an administrator watching a long listing
+// sees it as it comes.
+
+#include <cstdio>
+
+#include "attribute_text.h"
+#include "delegate_tool.h"
+#include "listing_file.h"
+#include "record_user_id.h"
+#include "telvwin32.h"
+#include "user_id_match.h"
+
+bool DelegateTool::listDelegates(char** patterns) {
+  std::printf("Retrieving in-box delegates list...\n");
+  std::fflush(stdout);
+  uint32_t list = 0;
+  if (TelvGetDelegateList(serverHandle(), nullptr, 0, 0, 0, &list) != 0) {
+    std::printf("Can't retrieve delegates list: %s\n", serverName());
+    std::fflush(stdout);
+    return false;
+  }
+
+  std::printf("Sorting delegates list...\n");
+  std::fflush(stdout);
+  if (TelvListSort(list, compareDelegations) != 0) {
+    std::printf("Can't sort delegates list: %s\n", serverName());
+    std::fflush(stdout);
+    TelvCloseListHandle(list);  // the list is ours even when it could not be sorted
+    return false;
+  }
+
+  // The last listed line, for grouping and repeat marks; elements the
+  // patterns skip leave it as it is.
+  RecordUserId previousDelegator = {""};
+  RecordUserId previousDelegate = {""};
+  int delegators = 0;
+  int entries = 0;
+
+  void* element = nullptr;
+  for (uint32_t end = TelvListGetFirstElementPtr(list, &element); end == 0;
+       end = TelvListGetNextElementPtr(list, &element)) {
+    const TelvDelegateRecord* record = static_cast<const TelvDelegateRecord*>(element);
+    RecordUserId delegator = readRecordUserId(record->delegator);
+    if (!passesPatternFilter(delegator.text, patterns)) {
+      continue;
+    }
+    RecordUserId delegate = readRecordUserId(record->delegate);
+
+    ++entries;
+    bool repeat = false;
+    if (compareNoCase(previousDelegator.text, delegator.text) != 0) {
+      previousDelegator = delegator;
+      ++delegators;
+    } else {
+      repeat = compareNoCase(previousDelegate.text, delegate.text) == 0;
+    }
+    previousDelegate = delegate;
+
+    if (longFormat_) {
+      if (entries == 1) {
+        std::fprintf(output_, "FORMAT %d\n", kListingFormat);
+      }
+      char attributeText[kAttributeTextSize];
+      formatAttributeText(attributesOfRecord(*record), attributeText);
+      std::fputs(attributeText, output_);
+    } else if (output_ == stdout) {
+      std::fprintf(output_, "%4d %4d  ", delegators, entries);
+    }
+    std::fprintf(output_, "%s %s", delegator.text, delegate.text);
+    if (repeat) {
+      std::fputs(" *", output_);
+    }
+    std::fputs("\n", output_);
+    flushOutput();
+  }
+
+  flushOutput();
+  TelvCloseListHandle(list);
+
+  std::printf("delegators:%d, delegates:%d\n", delegators, entries);
+  std::fflush(stdout);
+  return true;
+}
