@@ -26,16 +26,15 @@ void formatAttributeText(const DelegateAttributes& attributes, char* text) {
 
 const char* scanAttributeText(const char* text, DelegateAttributes* attributes) {
   DelegateAttributes scanned;
-  text = scanHexNumber(text, &scanned.typeCode);
-  for (uint32_t& mask : scanned.masks) {
+  uint32_t* fields[] = {&scanned.typeCode, &scanned.masks[0], &scanned.masks[1], &scanned.masks[2],
+                        &scanned.masks[3]};
+  for (uint32_t* field : fields) {
+    text = scanHexNumber(text, field);
     if (text == nullptr) {
       return nullptr;
     }
-    text = scanHexNumber(text, &mask);
   }
-  if (text != nullptr) {
-    *attributes = scanned;
-  }
+  *attributes = scanned;
   return text;
 }
 

@@ -1,5 +1,7 @@
 #include "scan_text.h"
 
+#include <algorithm>
+
 namespace {
 
 int hexDigitValue(char c) {
@@ -64,22 +66,13 @@ const char* scanDecimalNumber(const char* text, int32_t* value) {
   if (*text < '0' || *text > '9') {
     return nullptr;
   }
-  // Accumulate the magnitude, stopping it just past the int32_t range.
-  const int64_t kBeyond = int64_t{1} << 31;
+  // Held at 2^31 once past it: enough to tell every int32_t, and no wrap.
+  const int64_t kCap = int64_t{1} << 31;
   int64_t magnitude = 0;
   for (; *text >= '0' && *text <= '9'; ++text) {
-    if (magnitude <= kBeyond) {
-      magnitude = magnitude * 10 + (*text - '0');
-    }
+    magnitude = std::min<int64_t>(magnitude * 10 + (*text - '0'), kCap);
   }
-  if (magnitude > kBeyond) {
-    magnitude = kBeyond;
-  }
-  int64_t number = negative ? -magnitude : magnitude;
-  if (number > INT32_MAX) {
-    number = INT32_MAX;
-  }
-  *value = static_cast<int32_t>(number);
+  *value = static_cast<int32_t>(negative ? -magnitude : std::min<int64_t>(magnitude, INT32_MAX));
   return text;
 }
 
