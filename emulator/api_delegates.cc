@@ -64,10 +64,11 @@ TELV_EXPORT uint32_t TelvSaveDelegate(uint32_t handle, TelvDelegateRecord* recor
     return Fail(store);
   }
   Fault fault;
-  switch (FaultFind(store, FaultKind::kSave, row.delegator, row.delegate, &fault)) {
+  switch (FaultTake(store, FaultKind::kSave, row.delegator, row.delegate, &fault)) {
     case FaultLookup::kFound:
-      StoreRollback(store);
-      return fault.code;
+      // Commits the failure a counted fault gave up, so the next save of
+      // the pair sees one fewer.
+      return StoreCommit(store) ? fault.code : Fail(store);
     case FaultLookup::kFailed:
       return Fail(store);
     case FaultLookup::kNone:

@@ -38,6 +38,13 @@ class DelegateApiTest : public EmulatorTest {
     ASSERT_EQ(TelvSaveDelegate(server_, &record), 0u);
   }
 
+  // The faults set on a server, as "telvemu faults" prints them.
+  std::string Faults(const std::string& server) {
+    std::string out;
+    EXPECT_EQ(Telvemu({"faults", server}, &out), 0);
+    return out;
+  }
+
   uint32_t server_ = 0;
 };
 
@@ -110,6 +117,31 @@ TEST_F(DelegateApiTest, SaveFaultMatchesThePairIgnoringCase) {
   Save("JMiller", "FrontDesk");
   EXPECT_EQ(Pairs(Delegations(server_, nullptr)),
             (std::vector<std::string>{"FrontDesk>PLarsen", "JMiller>FrontDesk"}));
+}
+
+TEST_F(DelegateApiTest, CountedSaveFaultFailsThatManySavesThenGoes) {
+  MustTelvemu({"fault", "srv1", "save", "FrontDesk", "JMiller", "0x52", "2"});
+  TelvDelegateRecord record = Record("FrontDesk", "JMiller");
+  EXPECT_EQ(TelvSaveDelegate(server_, &record), 0x52u);
+  EXPECT_EQ(Faults("srv1"), "save FrontDesk JMiller 0x52 1\n");
+  record = Record("frontdesk", "JMILLER");
+  EXPECT_EQ(TelvSaveDelegate(server_, &record), 0x52u);
+  EXPECT_EQ(Faults("srv1"), "");
+  Save("FrontDesk", "JMiller");
+  EXPECT_EQ(Pairs(Delegations(server_, nullptr)), (std::vector<std::string>{"FrontDesk>JMiller"}));
+}
+
+TEST_F(DelegateApiTest, CountedSaveFaultLeavesOtherPairsAlone) {
+  MustTelvemu({"fault", "srv1", "save", "FrontDesk", "JMiller", "0x52", "1"});
+  Save("FrontDesk", "PLarsen");
+  Save("JMiller", "FrontDesk");
+  EXPECT_EQ(Faults("srv1"), "save FrontDesk JMiller 0x52 1\n");
+  TelvDelegateRecord record = Record("FrontDesk", "JMiller");
+  EXPECT_EQ(TelvSaveDelegate(server_, &record), 0x52u);
+  Save("FrontDesk", "JMiller");
+  EXPECT_EQ(
+      Pairs(Delegations(server_, nullptr)),
+      (std::vector<std::string>{"FrontDesk>PLarsen", "JMiller>FrontDesk", "FrontDesk>JMiller"}));
 }
 
 TEST_F(DelegateApiTest, InvalidHandlesAndNullRecordsAreRefused) {

@@ -15,7 +15,7 @@ struct Arity {
 constexpr Arity kArities[] = {
     {FaultKind::kConnect, 2, 3}, {FaultKind::kRelease, 1, 1}, {FaultKind::kInfo, 1, 1},
     {FaultKind::kName, 1, 1},    {FaultKind::kList, 1, 2},    {FaultKind::kSort, 1, 1},
-    {FaultKind::kDelete, 2, 2},  {FaultKind::kSave, 3, 3},
+    {FaultKind::kDelete, 2, 2},  {FaultKind::kSave, 3, 4},
 };
 
 const Arity& ArityOf(FaultKind kind) {
@@ -32,6 +32,19 @@ bool ReadCode(const std::string& word, uint32_t* code, std::string* problem) {
     *problem = "bad error code '" + word + "'";
     return false;
   }
+  return true;
+}
+
+// A count of calls to fail: decimal, above 0, and small enough for the
+// table's signed column.
+bool ReadCount(const std::string& word, const char* what, int64_t* remaining,
+               std::string* problem) {
+  uint64_t count = 0;
+  if (!ParseDecimal(word, &count) || count == 0 || count > static_cast<uint64_t>(INT64_MAX)) {
+    *problem = std::string("bad ") + what + " count '" + word + "'";
+    return false;
+  }
+  *remaining = static_cast<int64_t>(count);
   return true;
 }
 
@@ -56,20 +69,15 @@ bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* requ
     return false;
   }
   switch (fault.kind) {
-    case FaultKind::kConnect: {
-      uint64_t attempts = 0;
-      if (words[1] != "all" && (!ParseDecimal(words[1], &attempts) || attempts == 0 ||
-                                attempts > static_cast<uint64_t>(INT64_MAX))) {
-        *problem = "bad attempt count '" + words[1] + "'";
+    case FaultKind::kConnect:
+      if (words[1] != "all" && !ReadCount(words[1], "attempt", &fault.remaining, problem)) {
         return false;
       }
-      fault.remaining = words[1] == "all" ? -1 : static_cast<int64_t>(attempts);
       request->hasText = count == 3;
       if (request->hasText) {
         request->text = words[3];
       }
       return ReadCode(words[2], &fault.code, problem);
-    }
     case FaultKind::kName:
       fault.subject = words[1];
       return true;
@@ -94,6 +102,10 @@ bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* requ
     case FaultKind::kSave:
       fault.subject = words[1];
       fault.subject2 = words[2];
+      // Without a count every save of the pair fails, until cleared.
+      if (count == 4 && !ReadCount(words[4], "save", &fault.remaining, problem)) {
+        return false;
+      }
       return ReadCode(words[3], &fault.code, problem);
     case FaultKind::kRelease:
     case FaultKind::kInfo:

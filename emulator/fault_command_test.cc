@@ -36,6 +36,20 @@ TEST(FaultCommandTest, ConnectTakesACountOrAllAndOptionallyAText) {
   EXPECT_EQ(Problem({"connect", "1", "x"}), "bad error code 'x'");
 }
 
+TEST(FaultCommandTest, SaveTakesAnOptionalCount) {
+  EXPECT_EQ(Parsed({"save", "FrontDesk", "JMiller", "7"}).fault.remaining, -1);
+  FaultRequest request = Parsed({"save", "FrontDesk", "JMiller", "0x52", "2"});
+  EXPECT_EQ(request.fault.code, 0x52u);
+  EXPECT_EQ(request.fault.remaining, 2);
+  EXPECT_EQ(Problem({"save", "a", "b", "1", "0"}), "bad save count '0'");
+  EXPECT_EQ(Problem({"save", "a", "b", "1", "twice"}), "bad save count 'twice'");
+  EXPECT_EQ(Problem({"save", "a", "b", "1", "all"}), "bad save count 'all'");
+  EXPECT_EQ(Problem({"save", "a", "b", "1", "-2"}), "bad save count '-2'");
+  EXPECT_EQ(Problem({"save", "a", "b", "x", "2"}), "bad error code 'x'");
+  EXPECT_EQ(Problem({"save", "a", "b", "1", "2", "3"}),
+            "wrong number of arguments for a save fault");
+}
+
 TEST(FaultCommandTest, EachKindReadsItsSubjects) {
   FaultRequest request = Parsed({"list", "5", "JMiller"});
   EXPECT_EQ(request.fault.subject, "JMiller");
@@ -76,7 +90,8 @@ TEST(FaultCommandTest, FormattedFaultsParseBackToThemselves) {
                                              {"list", "0x40", "JMiller"},
                                              {"sort", "0x41"},
                                              {"delete", "7", "0x51"},
-                                             {"save", "FrontDesk", "JMiller", "0x52"}}) {
+                                             {"save", "FrontDesk", "JMiller", "0x52"},
+                                             {"save", "FrontDesk", "JMiller", "0x52", "3"}}) {
     std::string joined = words[0];
     for (size_t i = 1; i < words.size(); ++i) {
       joined += " " + words[i];

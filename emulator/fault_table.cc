@@ -35,6 +35,24 @@ bool ExecBound(Store* store, const char* sql, const std::string& kind) {
          sqlite3_step(statement) == SQLITE_DONE;
 }
 
+// Taking a counted fault's failures, each bound as ExecOnFault binds them.
+constexpr const char* kTakeLastSql =
+    "DELETE FROM faults WHERE kind = ? AND subject = ? AND subject2 = ?";
+constexpr const char* kTakeOneSql =
+    "UPDATE faults SET remaining = remaining - 1 WHERE kind = ? AND subject = ? AND subject2 = ?";
+
+// Runs sql on the row of a fault read from the table: its own subjects name
+// exactly that row, whichever kind it is.
+bool ExecOnFault(Store* store, const char* sql, const Fault& fault) {
+  sqlite3_stmt* statement = StoreStatement(store, sql);
+  StatementScope scope(statement);
+  return statement != nullptr &&
+         StoreBindText(statement, 1, FaultKindName(fault.kind)) == SQLITE_OK &&
+         StoreBindText(statement, 2, fault.subject) == SQLITE_OK &&
+         StoreBindText(statement, 3, fault.subject2) == SQLITE_OK &&
+         sqlite3_step(statement) == SQLITE_DONE;
+}
+
 std::string CodeText(uint32_t code) {
   char text[16];
   snprintf(text, sizeof(text), "0x%X", code);
@@ -116,21 +134,23 @@ FaultLookup FaultFind(Store* store, FaultKind kind, const std::string& subject,
   return rc == SQLITE_DONE ? FaultLookup::kNone : FaultLookup::kFailed;
 }
 
+FaultLookup FaultTake(Store* store, FaultKind kind, const std::string& subject,
+                      const std::string& subject2, Fault* fault) {
+  FaultLookup lookup = FaultFind(store, kind, subject, subject2, fault);
+  if (lookup != FaultLookup::kFound || fault->remaining < 0) {
+    return lookup;
+  }
+  // The last failure removes the fault, so "faults" no longer lists it.
+  const char* sql = fault->remaining <= 1 ? kTakeLastSql : kTakeOneSql;
+  return ExecOnFault(store, sql, *fault) ? FaultLookup::kFound : FaultLookup::kFailed;
+}
+
 FaultLookup FaultTakeConnect(Store* store, uint32_t* code) {
   if (!StoreBeginWrite(store)) {
     return FaultLookup::kFailed;
   }
   Fault fault;
-  FaultLookup lookup = FaultFind(store, FaultKind::kConnect, "", "", &fault);
-  if (lookup == FaultLookup::kFound && fault.remaining >= 0) {
-    // The last failure removes the fault, so "faults" no longer lists it.
-    const char* sql = fault.remaining <= 1
-                          ? "DELETE FROM faults WHERE kind = ?"
-                          : "UPDATE faults SET remaining = remaining - 1 WHERE kind = ?";
-    if (!ExecBound(store, sql, FaultKindName(FaultKind::kConnect))) {
-      lookup = FaultLookup::kFailed;
-    }
-  }
+  FaultLookup lookup = FaultTake(store, FaultKind::kConnect, "", "", &fault);
   if (lookup == FaultLookup::kFailed || !StoreCommit(store)) {
     StoreRollback(store);
     return FaultLookup::kFailed;
@@ -175,7 +195,8 @@ std::string FaultFormat(const Fault& fault) {
     case FaultKind::kDelete:
       return text + " " + fault.subject + " " + CodeText(fault.code);
     case FaultKind::kSave:
-      return text + " " + fault.subject + " " + fault.subject2 + " " + CodeText(fault.code);
+      text += " " + fault.subject + " " + fault.subject2 + " " + CodeText(fault.code);
+      return fault.remaining < 0 ? text : text + " " + std::to_string(fault.remaining);
     case FaultKind::kRelease:
     case FaultKind::kInfo:
     case FaultKind::kSort:

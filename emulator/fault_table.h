@@ -26,7 +26,7 @@ struct Fault {
   // The delegate of a save fault.
   std::string subject2;
   uint32_t code = 0;
-  // Connect faults: attempts still to fail, or -1 for all of them.
+  // Connect and save faults: calls still to fail, or -1 for all of them.
   int64_t remaining = -1;
 };
 
@@ -39,6 +39,12 @@ enum class FaultLookup { kFound, kNone, kFailed };
 // The fault of a kind and subjects. Subjects unused by a kind are ""; the
 // kinds a server has one of ignore them.
 FaultLookup FaultFind(Store* store, FaultKind kind, const std::string& subject,
+                      const std::string& subject2, Fault* fault);
+
+// Like FaultFind, and takes one failure of a counted fault, removing it
+// with its last. Runs inside the caller's write transaction, so that the
+// caller commits the take together with whatever else it changes.
+FaultLookup FaultTake(Store* store, FaultKind kind, const std::string& subject,
                       const std::string& subject2, Fault* fault);
 
 // Takes one failure of the connect fault, in one transaction with the read

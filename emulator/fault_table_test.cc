@@ -90,6 +90,24 @@ TEST_F(FaultTableTest, ConnectFaultForAllIsNeverUsedUp) {
   EXPECT_EQ(Listed(), (std::vector<std::string>{"connect all 0x8"}));
 }
 
+TEST_F(FaultTableTest, CountedSaveFaultRunsOutForItsPairOnly) {
+  Set(FaultKind::kSave, 9, "FrontDesk", "JMiller", 2);
+  Set(FaultKind::kSave, 10, "FrontDesk", "PLarsen");
+  Fault fault;
+  ASSERT_EQ(FaultTake(&store_, FaultKind::kSave, "frontdesk", "jmiller", &fault),
+            FaultLookup::kFound);
+  EXPECT_EQ(fault.code, 9u);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"save FrontDesk JMiller 0x9 1",
+                                                "save FrontDesk PLarsen 0xA"}));
+  ASSERT_EQ(FaultTake(&store_, FaultKind::kSave, "FrontDesk", "JMiller", &fault),
+            FaultLookup::kFound);
+  EXPECT_EQ(FaultTake(&store_, FaultKind::kSave, "FrontDesk", "JMiller", &fault),
+            FaultLookup::kNone);
+  ASSERT_EQ(FaultTake(&store_, FaultKind::kSave, "FrontDesk", "PLarsen", &fault),
+            FaultLookup::kFound);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"save FrontDesk PLarsen 0xA"}));
+}
+
 TEST_F(FaultTableTest, ClearRemovesEveryFault) {
   Set(FaultKind::kSort, 1);
   Set(FaultKind::kDelete, 2, "5");

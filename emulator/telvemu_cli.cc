@@ -31,7 +31,7 @@ const char kTelvemuUsage[] =
     "  fault SERVER list CODE [USER]\n"
     "  fault SERVER sort CODE\n"
     "  fault SERVER delete ENTRYID CODE\n"
-    "  fault SERVER save DELEGATOR DELEGATE CODE\n"
+    "  fault SERVER save DELEGATOR DELEGATE CODE [COUNT]\n"
     "  fault SERVER clear                     remove every fault\n"
     "  text SERVER CODE TEXT                  give error CODE the text TEXT\n"
     "CODE is decimal, possibly negative, or hexadecimal after 0x.\n"

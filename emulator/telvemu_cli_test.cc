@@ -79,7 +79,8 @@ TEST_F(TelvemuTest, FaultsAreListedAsTheFaultCommandTakesThem) {
                                           "list 0x40 JMiller",
                                           "sort 0x41",
                                           "delete 7 0x51",
-                                          "save FrontDesk JMiller 0x52"};
+                                          "save FrontDesk JMiller 0x52",
+                                          "save FrontDesk PLarsen 0x53 2"};
   MustTelvemu({"fault", "srv1", "connect", "2", "-17", "Server busy"});
   MustTelvemu({"fault", "srv1", "release", "99"});
   MustTelvemu({"fault", "srv1", "info", "77"});
@@ -89,6 +90,7 @@ TEST_F(TelvemuTest, FaultsAreListedAsTheFaultCommandTakesThem) {
   MustTelvemu({"fault", "srv1", "sort", "65"});
   MustTelvemu({"fault", "srv1", "delete", "7", "81"});
   MustTelvemu({"fault", "srv1", "save", "FrontDesk", "JMiller", "82"});
+  MustTelvemu({"fault", "srv1", "save", "FrontDesk", "PLarsen", "83", "2"});
   std::string expected;
   for (const std::string& line : lines) {
     expected += line + "\n";

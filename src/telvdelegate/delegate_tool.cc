@@ -42,12 +42,3 @@ void DelegateTool::flushOutput() {
     outputError_ = errno != 0 ? errno : EIO;
   }
 }
-
-// Adding and loading come with their own modules; until then they do
-// nothing, and the run goes on to disconnect.
-bool DelegateTool::addDelegates(const char*, char**, const char*) {
-  return true;
-}
-bool DelegateTool::loadDelegates(char**) {
-  return true;
-}

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "attribute_text.h"
 #include "server_connection.h"
 
 class DelegateTool : public ServerConnection {
@@ -32,7 +33,23 @@ class DelegateTool : public ServerConnection {
   bool loadDelegates(char** patterns);
   bool deleteDelegates(const char* delegatorPattern, char** delegatePatterns);
 
+  // Reads the next line of the input stream into buffer, which has room for
+  // capacity characters and a NUL. A line ends at a line feed, a carriage
+  // return, or the two together; the line end is not stored. Of a longer
+  // line the first capacity characters are kept and the rest is read and
+  // dropped. Returns the number of characters stored, or -1 at the end of
+  // the input (the buffer then holds "") or when there is no input stream
+  // (the buffer is left alone). A line end just before the end of the input
+  // does not start one more, empty line.
+  int readLine(char* buffer, int capacity);
+
  private:
+  // Stores one delegation for adding and loading alike, first removing the
+  // delegations of the same pair so that the new one replaces them. The
+  // outcome is in its messages and in the caller's counters.
+  void storeDelegate(const DelegateAttributes& attributes, const char* delegator,
+                     const char* delegate, int* added, int* errors);
+
   // Flushes the output stream, remembering why when that fails.
   void flushOutput();
 

@@ -23,6 +23,10 @@ const int kListingFormat = 1;
 // the next field.
 const std::size_t kListingWordLength = 80;
 
+// The most characters the reader keeps of a line; the rest of a longer
+// line is dropped.
+const int kListingLineLength = 2049;
+
 // One delegation line as scanned: the user IDs as they stand in the file.
 struct ListingLine {
   DelegateAttributes attributes;

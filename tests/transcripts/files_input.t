@@ -22,5 +22,7 @@ An input file named "-" is standard input, and the run goes on.
   Connected to Telvane server:  srv1
   
   
+  Delegates added:0, lines:1 errors:0
+  
   Disconnect from Telvane server: srv1, srv1
   Disconnected

@@ -16,5 +16,6 @@ place.
    TelvListGetFirstElementPtr
    TelvListGetNextElementPtr
    TelvListSort
+   TelvSaveDelegate
    TelvStringTelvErr
    TelvVersionCheck

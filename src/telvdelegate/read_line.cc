@@ -1,0 +1,36 @@
+// Reading the input stream line by line, whatever system wrote it: a line
+// feed, a carriage return, or the two together end a line.
+
+#include <cstdio>
+
+#include "delegate_tool.h"
+
+int DelegateTool::readLine(char* buffer, int capacity) {
+  if (input_ == nullptr) {
+    return -1;
+  }
+  int c = std::getc(input_);
+  if (c == EOF) {
+    buffer[0] = '\0';
+    return -1;
+  }
+  int stored = 0;
+  while (c != EOF && c != '\n' && c != '\r') {
+    // The rest of an overlong line is read and dropped, so that it does
+    // not come back as a line of its own.
+    if (stored < capacity) {
+      buffer[stored++] = static_cast<char>(c);
+    }
+    c = std::getc(input_);
+  }
+  if (c == '\r') {
+    // A carriage return and a line feed are one line end; whatever else
+    // follows the return begins the next line.
+    int next = std::getc(input_);
+    if (next != '\n' && next != EOF) {
+      std::ungetc(next, input_);
+    }
+  }
+  buffer[stored] = '\0';
+  return stored;
+}

@@ -1,0 +1,170 @@
+// Storing one delegation, for adding and loading alike.
+//
+// The server may hold a pair more than once, and a save never replaces
+// what is there, so every delegation of the pair is removed first: the new
+// one takes their place. Pairs are found ignoring case, while the new
+// record keeps the user IDs as they were typed or read.
+//
+// A removal followed by a failed save would lose the delegation the pair
+// had. So each removed delegation is kept, byte for byte, and saved back
+// when the new one cannot be saved.
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "delegate_tool.h"
+#include "record_user_id.h"
+#include "telvwin32.h"
+#include "user_id_match.h"
+
+namespace {
+
+// The delegations of one pair that were removed, as the server's list held
+// them.
+struct RemovedCopies {
+  TelvDelegateRecord* records = nullptr;
+  int count = 0;
+  int capacity = 0;
+};
+
+// Makes room for one more copy; false when memory runs out.
+bool reserveCopy(RemovedCopies* copies) {
+  if (copies->count < copies->capacity) {
+    return true;
+  }
+  int capacity = copies->capacity == 0 ? 2 : copies->capacity * 2;
+  void* grown = std::realloc(copies->records, sizeof(TelvDelegateRecord) * capacity);
+  if (grown == nullptr) {
+    return false;
+  }
+  copies->records = static_cast<TelvDelegateRecord*>(grown);
+  copies->capacity = capacity;
+  return true;
+}
+
+// Copies a user ID into a record's field: at most 21 characters, so the
+// field's last byte stays the NUL of the zeroed record.
+void copyUserId(const char* userId, char* field) {
+  std::strncpy(field, userId, kRecordUserIdLength);
+}
+
+// Removes every delegation of the pair from the server, keeping a copy of
+// each. The delegate's own list holds them; whatever else it holds is left
+// alone. Returns false when the new delegation must not be saved: a
+// removal failed and none succeeded, so the pair still stands as it was.
+bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate,
+                        RemovedCopies* removed) {
+  uint32_t list = 0;
+  if (TelvGetDelegateList(server, delegate, 0, 0, 0, &list) != 0) {
+    return true;  // nothing to replace that we can see: save without the check
+  }
+  bool removalFailed = false;
+  void* element = nullptr;
+  for (uint32_t end = TelvListGetFirstElementPtr(list, &element); end == 0;
+       end = TelvListGetNextElementPtr(list, &element)) {
+    const TelvDelegateRecord* record = static_cast<const TelvDelegateRecord*>(element);
+    RecordUserId oldDelegator = readRecordUserId(record->delegator);
+    RecordUserId oldDelegate = readRecordUserId(record->delegate);
+    if (compareNoCase(oldDelegator.text, delegator) != 0 ||
+        compareNoCase(oldDelegate.text, delegate) != 0) {
+      continue;
+    }
+    std::printf("Replace existing delegate: %s <- %s\n", delegator, delegate);
+    std::fflush(stdout);
+    // Without room for its copy a delegation is not removed: it could not
+    // be put back.
+    if (!reserveCopy(removed)) {
+      std::printf("Can't remove delegate (out of memory): %s <- %s\n", oldDelegator.text,
+                  oldDelegate.text);
+      std::fflush(stdout);
+      removalFailed = true;
+      continue;
+    }
+    removed->records[removed->count] = *record;
+    uint32_t code = TelvDeleteDelegate(server, record->entryId);
+    if (code != 0) {
+      std::printf("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
+                  oldDelegator.text, oldDelegate.text);
+      std::fflush(stdout);
+      removalFailed = true;
+      continue;
+    }
+    ++removed->count;
+  }
+  TelvCloseListHandle(list);
+  return !(removalFailed && removed->count == 0);
+}
+
+// Saves the removed delegations back as they were, but for the entry ID,
+// which the server assigns anew.
+void restoreCopies(uint32_t server, RemovedCopies* removed) {
+  for (int i = 0; i < removed->count; ++i) {
+    TelvDelegateRecord* copy = &removed->records[i];
+    copy->entryId = 0;
+    RecordUserId delegator = readRecordUserId(copy->delegator);
+    RecordUserId delegate = readRecordUserId(copy->delegate);
+    uint32_t code = TelvSaveDelegate(server, copy);
+    if (code == 0) {
+      std::printf("Restored previous delegate: %s <- %s\n", delegator.text, delegate.text);
+    } else {
+      std::printf("Can't restore delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
+                  delegate.text);
+    }
+    std::fflush(stdout);
+  }
+}
+
+}  // namespace
+
+void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const char* delegator,
+                                 const char* delegate, int* added, int* errors) {
+  TelvDelegateRecord record;
+  std::memset(&record, 0, sizeof(record));
+  record.entryId = 0;
+  record.typeCode = attributes.typeCode;
+  for (int i = 0; i < 4; ++i) {
+    record.masks[i] = attributes.masks[i];
+  }
+  copyUserId(delegator, record.delegator);
+  copyUserId(delegate, record.delegate);
+
+  // The delegator is tested first, so an add with a delegator that is too
+  // long reports it once for every delegate.
+  if (std::strcmp(record.delegator, delegator) != 0) {
+    ++*errors;
+    std::printf("Delegator name is too long: %s / %s\n", delegator, record.delegator);
+    std::fflush(stdout);
+    return;
+  }
+  if (std::strcmp(record.delegate, delegate) != 0) {
+    ++*errors;
+    std::printf("Delegate name is too long: %s / %s\n", delegate, record.delegate);
+    std::fflush(stdout);
+    return;
+  }
+
+  RemovedCopies removed;
+  if (!removeExistingPair(serverHandle(), delegator, delegate, &removed)) {
+    // The replace and removal messages are all the report this pair gets.
+    std::free(removed.records);
+    return;
+  }
+
+  uint32_t code = TelvSaveDelegate(serverHandle(), &record);
+  RecordUserId savedDelegator = readRecordUserId(record.delegator);
+  RecordUserId savedDelegate = readRecordUserId(record.delegate);
+  if (code == 0) {
+    ++*added;
+    std::printf("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+  } else {
+    ++*errors;
+    std::printf("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
+                savedDelegator.text, savedDelegate.text);
+  }
+  std::fflush(stdout);
+  if (code != 0) {
+    restoreCopies(serverHandle(), &removed);
+  }
+  std::free(removed.records);
+}

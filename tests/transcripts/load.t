@@ -1,0 +1,199 @@
+Loading stores the delegations of a listing file, as a listing with -o
+wrote it, on the server named, each with its own type code and masks.
+
+  $ telvemu demo
+  $ telvdelegate -o backup.txt demo > /dev/null
+  $ telvemu create srv1
+  $ telvdelegate -i backup.txt srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Telvane API version: 12/06/2008 00:00:00Z
+  Server: srv1
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  
+  Delegate loaded: Accounting <- BKowalski
+  Delegate loaded: CEO-Office <- PLarsen
+  Delegate loaded: FrontDesk <- JMiller
+  Replace existing delegate: frontdesk <- JMiller
+  Delegate loaded: frontdesk <- JMiller
+  Delegate loaded: Helpdesk <- bkowalski
+  Delegate loaded: jmiller <- Assistant01
+  Delegate loaded: Sales <- anna.schmidt
+  Delegate loaded: Support <- anna.schmidt
+  
+  Delegates added:8, lines:9 errors:0
+  
+  Disconnect from Telvane server: srv1, srv1
+  Disconnected
+  $ telvemu dump srv1
+  1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF Accounting BKowalski
+  2 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF CEO-Office PLarsen
+  4 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF frontdesk JMiller
+  5 0002 0FFFFFFF 00000000 00000000 00000000 Helpdesk bkowalski
+  6 0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 jmiller Assistant01
+  7 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
+  8 0002 00000000 00000000 00000000 00000000 Support anna.schmidt
+
+The file's lines pass through the delegator patterns, matched ignoring
+case; the others are skipped without a word, yet counted as lines.
+
+  $ telvemu create srv2
+  $ telvdelegate -i backup.txt srv2 'f*' SALES | sed -n 10,30p
+  Delegate loaded: FrontDesk <- JMiller
+  Replace existing delegate: frontdesk <- JMiller
+  Delegate loaded: frontdesk <- JMiller
+  Delegate loaded: Sales <- anna.schmidt
+  
+  Delegates added:3, lines:9 errors:0
+  
+  Disconnect from Telvane server: srv2, srv2
+  Disconnected
+  $ telvemu dump srv2
+  2 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF frontdesk JMiller
+  3 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
+
+A line whose pair is already on the server replaces it; the replace line
+comes first, and the pair is counted once.
+
+  $ telvdelegate -i backup.txt srv2 Sales | sed -n 10,30p
+  Replace existing delegate: Sales <- anna.schmidt
+  Delegate loaded: Sales <- anna.schmidt
+  
+  Delegates added:1, lines:9 errors:0
+  
+  Disconnect from Telvane server: srv2, srv2
+  Disconnected
+  $ telvemu dump srv2 | grep Sales
+  4 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
+
+Standard input loads like a file.
+
+  $ telvemu create srv3
+  $ telvdelegate -i - srv3 Support < backup.txt | sed -n 10,30p
+  Delegate loaded: Support <- anna.schmidt
+  
+  Delegates added:1, lines:9 errors:0
+  
+  Disconnect from Telvane server: srv3, srv3
+  Disconnected
+  $ grep Helpdesk backup.txt | sed 's/^/FORMAT 1\n/' | telvdelegate -i - srv3 | sed -n 10,30p
+  Delegate loaded: Helpdesk <- bkowalski
+  
+  Delegates added:1, lines:2 errors:0
+  
+  Disconnect from Telvane server: srv3, srv3
+  Disconnected
+  $ telvemu dump srv3
+  1 0002 00000000 00000000 00000000 00000000 Support anna.schmidt
+  2 0002 0FFFFFFF 00000000 00000000 00000000 Helpdesk bkowalski
+
+An empty input, as a listing that matched nothing leaves, ends the load
+without a word; a file of the header alone loads nothing, in one line.
+
+  $ telvemu create srv4
+  $ : > empty.txt
+  $ telvdelegate -i empty.txt srv4 | sed -n 9,30p
+  
+  
+  Disconnect from Telvane server: srv4, srv4
+  Disconnected
+  $ printf 'FORMAT 1\n' > header.txt
+  $ telvdelegate -i header.txt srv4 | sed -n 10,30p
+  
+  Delegates added:0, lines:1 errors:0
+  
+  Disconnect from Telvane server: srv4, srv4
+  Disconnected
+
+A file whose first line is not the header is refused whole; an empty first
+line is quoted as ''.
+
+  $ printf '\nFORMAT 1\n0002 0 0 0 0 alice bob\n' > late.txt
+  $ telvdelegate -i late.txt srv4 | sed -n 10,30p
+  Can't load input file, bad format (not 1): ''
+  
+  Disconnect from Telvane server: srv4, srv4
+  Disconnected
+  $ printf 'FORMAT 2\n0002 0 0 0 0 alice bob\n' > two.txt
+  $ telvdelegate -i two.txt srv4 | sed -n 10p
+  Can't load input file, bad format (not 1): 'FORMAT 2'
+  $ printf 'format 1\n' | telvdelegate -i - srv4 | sed -n 10p
+  Can't load input file, bad format (not 1): 'format 1'
+  $ printf ' FORMAT 1\n' | telvdelegate -i - srv4 | sed -n 10p
+  Can't load input file, bad format (not 1): ' FORMAT 1'
+  $ telvemu dump srv4 | wc -l
+  0
+
+Malformed lines are reported with their line number, which counts the
+header, comments, blank and skipped lines; they are reported whatever the
+patterns. Neither they nor skipped lines count as errors.
+
+  $ printf 'FORMAT 1\n# a comment\n\n   \n  ; another\n0002 0 0 0 0 bob carol\n0002 0 0 0 0 alice\n\t\n\t# not a comment\n0002 0 0 0 0 alice bob *\n0002 0 0 0 zz alice carol\n0002 0 0 0 0 ALICE dave extra words\n' > mixed.txt
+  $ telvemu create srv5
+  $ telvdelegate -i mixed.txt srv5 'a*' | sed -n 10,30p
+  Malformed delegate info: line 7: '0002 0 0 0 0 alice'
+  Malformed delegate info: line 8: '	'
+  Malformed delegate info: line 9: '	# not a comment'
+  Delegate loaded: alice <- bob
+  Malformed delegate info: line 11: '0002 0 0 0 zz alice carol'
+  Delegate loaded: ALICE <- dave
+  
+  Delegates added:2, lines:12 errors:0
+  
+  Disconnect from Telvane server: srv5, srv5
+  Disconnected
+  $ telvemu dump srv5
+  1 0002 00000000 00000000 00000000 00000000 alice bob
+  2 0002 00000000 00000000 00000000 00000000 ALICE dave
+
+The attribute numbers may be written in any case, with a 0x prefix, a sign
+or without leading zeros; user IDs are stored as read, wildcards and all.
+
+  $ printf 'FORMAT 1\n2 0xffffffff 0X0fffffff -1 +a al* b?b\n\t0002\t00000000 0 0 0\tcarol\tdave\n' > forms.txt
+  $ telvemu create srv6
+  $ telvdelegate -i forms.txt srv6 | sed -n 10,30p
+  Delegate loaded: al* <- b?b
+  Delegate loaded: carol <- dave
+  
+  Delegates added:2, lines:3 errors:0
+  
+  Disconnect from Telvane server: srv6, srv6
+  Disconnected
+  $ telvemu dump srv6
+  1 0002 FFFFFFFF 0FFFFFFF FFFFFFFF 0000000A al* b?b
+  2 0002 00000000 00000000 00000000 00000000 carol dave
+
+User IDs longer than a record holds are reported as too long and counted
+as errors; a word of more than 80 characters yields its first 80, the rest
+running on into the next field. The patterns see the delegator as read,
+before any cut.
+
+  $ printf 'FORMAT 1\n0002 0 0 0 0 abcdefghijklmnopqrstuvwxy bob\n0002 0 0 0 0 alice %s carol\n0002 0 0 0 0 alice %s\n' $(printf 'x%.0s' $(seq 85)) $(printf 'y%.0s' $(seq 85)) > long.txt
+  $ telvemu create srv7
+  $ telvdelegate -i long.txt srv7 | sed -n 10,30p
+  Delegator name is too long: abcdefghijklmnopqrstuvwxy / abcdefghijklmnopqrstu
+  Delegate name is too long: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx / xxxxxxxxxxxxxxxxxxxxx
+  Delegate name is too long: yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy / yyyyyyyyyyyyyyyyyyyyy
+  
+  Delegates added:0, lines:4 errors:3
+  
+  Disconnect from Telvane server: srv7, srv7
+  Disconnected
+  $ telvdelegate -i long.txt srv7 '*wxy' | sed -n 10,30p
+  Delegator name is too long: abcdefghijklmnopqrstuvwxy / abcdefghijklmnopqrstu
+  
+  Delegates added:0, lines:4 errors:1
+  
+  Disconnect from Telvane server: srv7, srv7
+  Disconnected
+  $ telvdelegate -i long.txt srv7 '*stu' | sed -n 10,30p
+  
+  Delegates added:0, lines:4 errors:0
+  
+  Disconnect from Telvane server: srv7, srv7
+  Disconnected
+  $ telvemu dump srv7 | wc -l
+  0
