@@ -35,7 +35,8 @@ bool ExecBound(Store* store, const char* sql, const std::string& kind) {
          sqlite3_step(statement) == SQLITE_DONE;
 }
 
-// Taking a counted fault's failures, each bound as ExecOnFault binds them.
+// The statements that use up one failure of a counted fault, on the row
+// ExecOnFault names by its kind and subjects.
 constexpr const char* kTakeLastSql =
     "DELETE FROM faults WHERE kind = ? AND subject = ? AND subject2 = ?";
 constexpr const char* kTakeOneSql =
