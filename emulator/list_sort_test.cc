@@ -51,23 +51,31 @@ TEST(ListSortTest, SortsAscendingAndKeepsEqualRecordsInOrder) {
   EXPECT_EQ(records[6].reserved[949], 4);
 }
 
-TEST(ListSortTest, ManyRecordsEndUpSorted) {
-  std::vector<uint32_t> types;
-  for (uint32_t i = 0; i < 1000; ++i) {
-    types.push_back((i * 7919u) % 101u);
-  }
-  RecordVector records = Records(types);
-  SortRecords(&records, ByType);
-  for (size_t i = 1; i < records.size(); ++i) {
-    ASSERT_LE(uint32_t{records[i - 1].typeCode}, uint32_t{records[i].typeCode});
-    if (records[i - 1].typeCode == records[i].typeCode) {
-      ASSERT_LT(uint32_t{records[i - 1].entryId}, uint32_t{records[i].entryId});
+// Sizes around the length of the runs the sort first makes, and one of
+// several runs whose count is no power of two: the order must be that of a
+// stable sort, ties kept in list order across runs.
+TEST(ListSortTest, ManyRecordsSortLikeAStableSort) {
+  for (uint32_t size : {1000u, 1023u, 1024u, 1025u, 2048u, 5000u}) {
+    std::vector<uint32_t> types;
+    for (uint32_t i = 0; i < size; ++i) {
+      types.push_back((i * 7919u) % 101u);
+    }
+    RecordVector records = Records(types);
+    RecordVector expected = records;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const TelvDelegateRecord& a, const TelvDelegateRecord& b) {
+                       return ByType(&a, &b) < 0;
+                     });
+    SortRecords(&records, ByType);
+    ASSERT_EQ(Ids(records), Ids(expected)) << "size " << size;
+    for (const TelvDelegateRecord& record : records) {
+      ASSERT_EQ(record.reserved[949], static_cast<uint8_t>(record.entryId - 1));
     }
   }
 }
 
 TEST(ListSortTest, InconsistentComparisonStillKeepsEveryRecordOnce) {
-  RecordVector records = Records(std::vector<uint32_t>(500, 0));
+  RecordVector records = Records(std::vector<uint32_t>(3000, 0));
   SortRecords(&records, Erratic);
   std::vector<uint32_t> ids = Ids(records);
   std::sort(ids.begin(), ids.end());

@@ -1,6 +1,5 @@
 #include "attribute_text.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "scan_text.h"
@@ -13,15 +12,37 @@ DelegateAttributes attributesOfRecord(const TelvDelegateRecord& record) {
   return attributes;
 }
 
-void formatAttributeText(const DelegateAttributes& attributes, char* text) {
-  // "%lX" of an unsigned long that holds a 32-bit value prints the same
-  // whether long has 32 bits or 64.
-  int length = std::snprintf(text, kAttributeTextSize, "%04lX ",
-                             static_cast<unsigned long>(attributes.typeCode));
-  for (uint32_t mask : attributes.masks) {
-    length += std::snprintf(text + length, kAttributeTextSize - length, "%08lX ",
-                            static_cast<unsigned long>(mask));
+namespace {
+
+// Writes value in upper-case hexadecimal, at least `width` digits with
+// leading zeros, and a blank, as "%0*lX " would; returns the end.
+char* appendHex(uint32_t value, int width, char* text) {
+  char digits[8];
+  int count = 0;
+  do {
+    digits[count++] = "0123456789ABCDEF"[value & 0xF];
+    value >>= 4;
+  } while (value != 0);
+  while (count < width) {
+    digits[count++] = '0';
   }
+  while (count > 0) {
+    *text++ = digits[--count];
+  }
+  *text++ = ' ';
+  return text;
+}
+
+}  // namespace
+
+// A long listing writes this for every delegation, so it is done by hand:
+// five calls of snprintf took more time than the rest of the line.
+void formatAttributeText(const DelegateAttributes& attributes, char* text) {
+  text = appendHex(attributes.typeCode, 4, text);
+  for (uint32_t mask : attributes.masks) {
+    text = appendHex(mask, 8, text);
+  }
+  *text = '\0';
 }
 
 const char* scanAttributeText(const char* text, DelegateAttributes* attributes) {

@@ -38,6 +38,26 @@ TEST(FormatAttributeText, PadsTypeCodeToFourAndMasksToEightUpperCaseDigits) {
   EXPECT_EQ(longest.size() + 1, kAttributeTextSize);
 }
 
+// The writer is hand-made; printf's conversions are what it must equal,
+// at every width a type code can take.
+TEST(FormatAttributeText, EqualsPrintfConversions) {
+  uint32_t state = 12345;
+  for (int i = 0; i < 2000; ++i) {
+    uint32_t values[5];
+    for (uint32_t& value : values) {
+      state = state * 1664525u + 1013904223u;
+      value = state >> (i % 32);  // every length of digits
+    }
+    char expected[kAttributeTextSize];
+    std::snprintf(expected, sizeof expected, "%04lX %08lX %08lX %08lX %08lX ",
+                  static_cast<unsigned long>(values[0]), static_cast<unsigned long>(values[1]),
+                  static_cast<unsigned long>(values[2]), static_cast<unsigned long>(values[3]),
+                  static_cast<unsigned long>(values[4]));
+    ASSERT_EQ(formatted(attributesOf(values[0], values[1], values[2], values[3], values[4])),
+              expected);
+  }
+}
+
 TEST(ReadAttributeText, ReadsWhatTheWriterWrites) {
   const DelegateAttributes kSamples[] = {
       attributesOf(0, 0, 0, 0, 0),

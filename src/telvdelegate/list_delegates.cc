@@ -64,21 +64,22 @@ bool DelegateTool::listDelegates(char** patterns) {
     }
     previousDelegate = delegate;
 
+    // One formatted write a line: the line is the same either way, and a
+    // long listing writes many of them.
+    const char* mark = repeat ? " *" : "";
     if (longFormat_) {
       if (entries == 1) {
         std::fprintf(output_, "FORMAT %d\n", kListingFormat);
       }
       char attributeText[kAttributeTextSize];
       formatAttributeText(attributesOfRecord(*record), attributeText);
-      std::fputs(attributeText, output_);
+      std::fprintf(output_, "%s%s %s%s\n", attributeText, delegator.text, delegate.text, mark);
     } else if (output_ == stdout) {
-      std::fprintf(output_, "%4d %4d  ", delegators, entries);
+      std::fprintf(output_, "%4d %4d  %s %s%s\n", delegators, entries, delegator.text,
+                   delegate.text, mark);
+    } else {
+      std::fprintf(output_, "%s %s%s\n", delegator.text, delegate.text, mark);
     }
-    std::fprintf(output_, "%s %s", delegator.text, delegate.text);
-    if (repeat) {
-      std::fputs(" *", output_);
-    }
-    std::fputs("\n", output_);
     flushOutput();
   }
 
