@@ -13,7 +13,6 @@
 #include <strings.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "telvwin32.h"

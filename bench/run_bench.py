@@ -129,9 +129,10 @@ def same_output(tool_out, floor_out, files=()):
                 raise BenchError(f"files differ: {tool_file} {floor_file}")
 
 
-def operations(size, source, listing):
-    """Each operation: name, tool argv, floor argv, setup server or None,
-    files both write, and what it is timed per."""
+def operations(source, listing):
+    """Each operation: its name, the tool's and the floor's arguments, the
+    server each run gets a fresh copy of (or None), and the name standing
+    for the file both write (or None)."""
     p = LIST_PATTERNS
     d = DELETE_PATTERNS
     return [
@@ -165,7 +166,7 @@ def measure(runner, size, runs, warmup, log):
         raise BenchError(f"listing of {source} has {lines} lines, not {size}")
 
     results = []
-    for name, tool_argv, floor_argv, setup, written in operations(size, source, listing):
+    for name, tool_argv, floor_argv, setup, written in operations(source, listing):
         samples = {"tool": [], "floor": []}
         peaks = {"tool": [], "floor": []}
         for run in range(runs + (1 if warmup else 0)):
