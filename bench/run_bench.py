@@ -255,10 +255,14 @@ def machine():
     return f"{cpu}, {os.cpu_count()} cores, {memory / 2**30:.0f} GiB, {platform.platform()}"
 
 
+def by_size_and_operation(results):
+    return {(r["size"], r["operation"]): r for r in results}
+
+
 def checks(results, memory):
     """The targets, each with its measured figure and whether it is met."""
     found = []
-    by = {(r["size"], r["operation"]): r for r in results}
+    by = by_size_and_operation(results)
     sizes = sorted({r["size"] for r in results})
     for r in results:
         if r["operation"].startswith(("list", "delete")):
@@ -293,7 +297,7 @@ def markdown(results, memory, micro, found, about):
                      f"| {r['floor_peak_bytes'] / mb:.1f} |")
     lines += ["", "| delegations | load replace / load empty, tool | the same, floor |",
               "|---:|---:|---:|"]
-    by = {(r["size"], r["operation"]): r for r in results}
+    by = by_size_and_operation(results)
     for size in sorted({r["size"] for r in results}):
         if (size, "load replace") in by:
             replace, empty = by[(size, "load replace")], by[(size, "load empty")]

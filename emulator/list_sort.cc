@@ -55,16 +55,20 @@ struct Runs {
   const RecordVector* records;
   TelvCompareFn compare;
   const uint32_t* order;
-  std::vector<size_t> next;  // per run, its head; equal to its end when done
-  std::vector<size_t> end;
+  size_t size;               // of order
+  std::vector<size_t> next;  // per run, its head; its end when done
 };
+
+size_t RunEnd(const Runs& runs, size_t run) {
+  return std::min(run * kRunLength + kRunLength, runs.size);
+}
 
 // True when run a's head goes out before run b's. A finished run loses to
 // every other; of equal heads the earlier run's goes first, which keeps the
 // whole sort stable.
 bool Beats(const Runs& runs, size_t a, size_t b) {
-  bool aDone = runs.next[a] == runs.end[a];
-  bool bDone = runs.next[b] == runs.end[b];
+  bool aDone = runs.next[a] >= RunEnd(runs, a);
+  bool bDone = runs.next[b] >= RunEnd(runs, b);
   if (aDone || bDone) {
     return !aDone;
   }
@@ -83,10 +87,9 @@ void MergeRuns(const RecordVector& records, TelvCompareFn compare, const uint32_
   while (leaves < count) {
     leaves *= 2;
   }
-  Runs runs{&records, compare, order, std::vector<size_t>(leaves), std::vector<size_t>(leaves)};
+  Runs runs{&records, compare, order, n, std::vector<size_t>(leaves)};
   for (size_t run = 0; run < leaves; ++run) {
     runs.next[run] = std::min(run * kRunLength, n);
-    runs.end[run] = std::min(run * kRunLength + kRunLength, n);
   }
   // winners[node] is the run that won the node's subtree while it was
   // built; losers[node] keeps the one it beat.
