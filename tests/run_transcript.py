@@ -16,23 +16,65 @@ telvemu plainly. Output lines that lack a final line end are marked
 as "@DATE@", since it changes with every build.
 
 On a difference the actual transcript is written beside the file as
-NAME.t.err, and a unified diff is printed; the exit status is then 1.
+NAME.t.err (NAME.valgrind.t.err with --valgrind), and a unified diff is
+printed; the exit status is then 1.
+
+With --valgrind every telvdelegate and telvemu that the commands start runs
+under valgrind's memcheck: a folder of small wrapper scripts of those names
+comes first on PATH, each of which execs valgrind on the real program of
+the build (so the programs still find libtelvwin32.so by their run path).
+Each process writes its own valgrind log, apart from the compared output,
+which must still match exactly. After each command the runner reads the
+logs; a log that reports any error (an invalid read or write, a use of an
+uninitialised value, a bad free), a definitely or indirectly lost block, or
+that lacks its closing error summary (the process was killed), fails the
+transcript and is printed whole. So does a transcript in which neither
+program ran at all, since its valgrind run would then prove nothing.
+valgrind.supp beside this script, if present, suppresses known errors
+inside system libraries only.
+
+Under the wrappers a command that looks up a program's path, such as
+"$(command -v telvdelegate)", finds the wrapper script, not the program.
+A transcript that inspects the program file that way, or that takes too
+long under memcheck (each run of a program costs about a second more, and
+its own work many times more), is left out of the valgrind run by a
+comment line starting with "valgrind: skip", best followed by the reason:
+
+  valgrind: skip, it reads the program file rather than running it
+
+--valgrind then exits with status 77 without running anything (ctest
+reports the test as skipped); without --valgrind the line is an ordinary
+comment.
 """
 
 import argparse
 import difflib
 import os
 import re
+import shlex
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
+
+from emulated_servers import environment
 
 BUILD_DATE = re.compile(
     rb"\[Built: (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 123][0-9] [0-9]{4}\]"
 )
 STATUS = re.compile(r"^\[(\d+)\]$")
 COMMAND_TIMEOUT_SECONDS = 300
+
+VALGRIND_PROGRAMS = ("telvdelegate", "telvemu")
+# A status neither program ever gives, so that a run with valgrind errors
+# also shows as a difference in the compared output.
+VALGRIND_ERROR_STATUS = 97
+# ctest's SKIP_RETURN_CODE for a transcript left out of the valgrind run.
+SKIP_STATUS = 77
+VALGRIND_SKIP = re.compile(r"valgrind: skip\b")
+ERROR_SUMMARY = re.compile(rb"^==\d+== ERROR SUMMARY: ([0-9,]+) errors? from", re.M)
+LOST = re.compile(rb"^==\d+== +(definitely|indirectly) lost: ([0-9,]+) bytes", re.M)
 
 
 def parse(lines):
@@ -49,15 +91,25 @@ def parse(lines):
 
 
 def run(command, workdir, env):
-    completed = subprocess.run(
+    # A session of its own, so that a command past its time is ended with
+    # everything it started: the programs under valgrind are grandchildren,
+    # and one left running would keep the output pipe open.
+    process = subprocess.Popen(
         ["bash", "-c", command],
         cwd=workdir,
         env=env,
         stdin=subprocess.DEVNULL,
         stdout=subprocess.PIPE,
         stderr=subprocess.STDOUT,
-        timeout=COMMAND_TIMEOUT_SECONDS,
+        start_new_session=True,
     )
+    try:
+        stdout, _ = process.communicate(timeout=COMMAND_TIMEOUT_SECONDS)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.communicate()
+        raise
+    completed = subprocess.CompletedProcess(process.args, process.returncode, stdout)
     output = BUILD_DATE.sub(b"[Built: @DATE@]", completed.stdout)
     # latin-1 keeps every byte as one character, so nothing is lost or
     # rejected when the tool prints bytes that are not UTF-8.
@@ -72,9 +124,69 @@ def run(command, workdir, env):
     return lines
 
 
+def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
+    """Writes telvdelegate and telvemu scripts that run the real ones under memcheck."""
+    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "valgrind.supp")
+    arguments = [
+        valgrind,
+        "--tool=memcheck",
+        "--leak-check=full",
+        "--show-leak-kinds=definite,indirect",
+        "--errors-for-leak-kinds=definite,indirect",
+        "--error-exitcode=%d" % VALGRIND_ERROR_STATUS,
+        "--num-callers=40",
+        # No gdb server, and so no pipes of its own in the temporary folder.
+        "--vgdb=no",
+    ]
+    if os.path.exists(suppressions):
+        arguments.append("--suppressions=" + suppressions)
+    for name in VALGRIND_PROGRAMS:
+        program = os.path.join(bindir, name)
+        log = os.path.join(logdir, name + ".%p.log")
+        words = arguments + ["--log-file=" + log, program]
+        path = os.path.join(wrapdir, name)
+        with open(path, "w") as f:
+            f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
+        os.chmod(path, 0o755)
+
+
+def valgrind_problems(logdir):
+    """Reads and removes the logs there.
+
+    Returns (log name, what is wrong, log text) for each log that reports a
+    problem. The error count includes definite and indirect leaks (given
+    --errors-for-leak-kinds); their bytes are read as well, so that the
+    check does not rest on that option alone.
+    """
+    problems = []
+    for name in sorted(os.listdir(logdir)):
+        path = os.path.join(logdir, name)
+        with open(path, "rb") as f:
+            log = f.read()
+        os.remove(path)
+        summary = ERROR_SUMMARY.search(log)
+        lost = sum(int(m.group(2).replace(b",", b"")) for m in LOST.finditer(log))
+        if summary is None:
+            what = "no error summary: the process did not run to its end"
+        elif int(summary.group(1).replace(b",", b"")):
+            what = "%s errors, leaks included" % summary.group(1).decode()
+        elif lost:
+            what = "%d bytes definitely or indirectly lost" % lost
+        else:
+            continue
+        problems.append((name, what, log.decode("latin-1")))
+    return problems
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True, help="folder of the built programs")
+    parser.add_argument(
+        "--valgrind", action="store_true", help="run telvdelegate and telvemu under memcheck"
+    )
+    parser.add_argument(
+        "--valgrind-program", default="valgrind", metavar="PATH", help="the valgrind to use"
+    )
     parser.add_argument("transcript")
     options = parser.parse_args()
 
@@ -83,33 +195,66 @@ def main():
     blocks = parse(expected_text.split("\n")[:-1] if expected_text.endswith("\n")
                    else expected_text.split("\n"))
 
+    bindir = os.path.abspath(options.bin)
+    path = bindir + os.pathsep + "/usr/bin:/bin"
+    valgrind_dir = None
+    if options.valgrind:
+        for kind, text, _ in blocks:
+            if kind == "comment" and VALGRIND_SKIP.match(text):
+                print("%s: left out of the valgrind run: %s" % (options.transcript, text))
+                return SKIP_STATUS
+        valgrind = shutil.which(options.valgrind_program)
+        if valgrind is None:
+            print("valgrind not found: %s" % options.valgrind_program)
+            return 1
+        # Apart from the transcript's folder, whose listing some transcripts show.
+        valgrind_dir = tempfile.mkdtemp(prefix="transcript-valgrind.")
+        wrapdir = os.path.join(valgrind_dir, "bin")
+        logdir = os.path.join(valgrind_dir, "logs")
+        os.mkdir(wrapdir)
+        os.mkdir(logdir)
+        write_valgrind_wrappers(os.path.abspath(valgrind), bindir, wrapdir, logdir)
+        path = wrapdir + os.pathsep + path
+
     workdir = tempfile.mkdtemp(prefix="transcript.")
-    env = {
-        "PATH": os.path.abspath(options.bin) + os.pathsep + "/usr/bin:/bin",
-        "HOME": workdir,
-        "LC_ALL": "C",
-        "TELVEMU_DIR": os.path.join(workdir, "servers"),
-        "TELVEMU_SLEEP": "0",
-    }
-    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
-        if name in os.environ:
-            env[name] = os.environ[name]
+    env = environment(workdir, path)
 
     actual = []
+    problems = []
+    valgrind_runs = 0
     try:
         for kind, text, _ in blocks:
             actual.append(text if kind == "comment" else "  $ " + text)
             if kind == "command":
                 actual.extend("  " + line for line in run(text, workdir, env))
+                if valgrind_dir:
+                    valgrind_runs += len(os.listdir(logdir))
+                    problems.extend((text,) + problem for problem in valgrind_problems(logdir))
     finally:
         shutil.rmtree(workdir, ignore_errors=True)
+        if valgrind_dir:
+            shutil.rmtree(valgrind_dir, ignore_errors=True)
+
+    status = 0
+    for command, name, what, log in problems:
+        print("valgrind log %s (%s) of the command: %s" % (name, what, command))
+        sys.stdout.write(log)
+        status = 1
+    if valgrind_dir and valgrind_runs == 0:
+        print("no telvdelegate or telvemu ran under valgrind")
+        status = 1
+    elif valgrind_dir and not problems:
+        print("valgrind: %d runs of telvdelegate and telvemu, no errors, no leaks" % valgrind_runs)
 
     actual_text = "".join(line + "\n" for line in actual)
-    err_path = options.transcript + ".err"
+    # The valgrind run has a file of its own, since ctest may run it beside
+    # the plain run of the same transcript.
+    stem = options.transcript[:-2] if options.transcript.endswith(".t") else options.transcript
+    err_path = stem + ".valgrind.t.err" if valgrind_dir else options.transcript + ".err"
     if actual_text == expected_text:
         if os.path.exists(err_path):
             os.remove(err_path)
-        return 0
+        return status
     with open(err_path, "w", encoding="latin-1") as f:
         f.write(actual_text)
     sys.stdout.writelines(

@@ -20,6 +20,8 @@ void DelegateTool::setStreams(std::FILE* input, std::FILE* output, bool longForm
   input_ = input;
   output_ = output;
   longFormat_ = longFormat;
+  inputError_ = 0;
+  outputError_ = 0;
 }
 
 std::FILE* DelegateTool::releaseInput() {

@@ -64,16 +64,12 @@ bool DelegateTool::listDelegates(char** patterns) {
     }
     previousDelegate = delegate;
 
-    // One formatted write a line: the line is the same either way, and a
-    // long listing writes many of them.
     const char* mark = repeat ? " *" : "";
     if (longFormat_) {
       if (entries == 1) {
-        std::fprintf(output_, "FORMAT %d\n", kListingFormat);
+        writeListingHeader(output_);
       }
-      char attributeText[kAttributeTextSize];
-      formatAttributeText(attributesOfRecord(*record), attributeText);
-      std::fprintf(output_, "%s%s %s%s\n", attributeText, delegator.text, delegate.text, mark);
+      writeListingLine(output_, attributesOfRecord(*record), delegator.text, delegate.text, repeat);
     } else if (output_ == stdout) {
       std::fprintf(output_, "%4d %4d  %s %s%s\n", delegators, entries, delegator.text,
                    delegate.text, mark);

@@ -13,6 +13,7 @@
 #define TELVDELEGATE_LISTING_FILE_H_
 
 #include <cstddef>
+#include <cstdio>
 
 #include "attribute_text.h"
 
@@ -34,14 +35,25 @@ struct ListingLine {
   char delegate[kListingWordLength + 1];
 };
 
+// Writes the header line.
+void writeListingHeader(std::FILE* output);
+
+// Writes one delegation line, with the repeat mark when `repeat` is set.
+// User IDs are written as they are: one that holds white space does not
+// read back as the same user ID.
+void writeListingLine(std::FILE* output, const DelegateAttributes& attributes,
+                      const char* delegator, const char* delegate, bool repeat);
+
 // True when the line scans as "FORMAT %d" giving 1: the word in capitals
 // first on the line, white space or none, a decimal number, possibly
 // signed or with leading zeros, and anything after it.
 bool isListingHeader(const char* line);
 
 // True when the line, after leading blanks (spaces, not tabs), is empty or
-// begins with "#" or ";".
-bool isBlankOrComment(const char* line);
+// begins with "#" or ";". The line holds `length` characters: a NUL byte
+// among them is a character, so a line that only reads as empty up to a
+// NUL is not blank.
+bool isBlankOrComment(const char* line, std::size_t length);
 
 // Scans the line as "%x %x %x %x %x %80s %80s"; true when all seven
 // fields were found. A word longer than 80 characters gives its first 80

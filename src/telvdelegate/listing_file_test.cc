@@ -37,21 +37,33 @@ TEST(IsListingHeader, RejectsEverythingElse) {
   EXPECT_FALSE(isListingHeader("FORMAT 18446744073709551617"));
 }
 
+// The lines as a load reads them, their length counted by the reader.
+bool blankOrComment(const std::string& line) {
+  return isBlankOrComment(line.c_str(), line.size());
+}
+
 TEST(IsBlankOrComment, BlanksAreSkippedButTabsAreNot) {
-  EXPECT_TRUE(isBlankOrComment(""));
-  EXPECT_TRUE(isBlankOrComment("    "));
-  EXPECT_TRUE(isBlankOrComment("# a comment"));
-  EXPECT_TRUE(isBlankOrComment("   #"));
-  EXPECT_TRUE(isBlankOrComment("; another"));
-  EXPECT_TRUE(isBlankOrComment("  ;0002 0FFFFFFF 00000000 00000000 00000000 alice bob"));
-  EXPECT_FALSE(isBlankOrComment("\t"));
-  EXPECT_FALSE(isBlankOrComment("\t#"));
-  EXPECT_FALSE(isBlankOrComment(" \t;"));
-  EXPECT_FALSE(isBlankOrComment("0002 0FFFFFFF 00000000 00000000 00000000 alice bob"));
+  EXPECT_TRUE(blankOrComment(""));
+  EXPECT_TRUE(blankOrComment("    "));
+  EXPECT_TRUE(blankOrComment("# a comment"));
+  EXPECT_TRUE(blankOrComment("   #"));
+  EXPECT_TRUE(blankOrComment("; another"));
+  EXPECT_TRUE(blankOrComment("  ;0002 0FFFFFFF 00000000 00000000 00000000 alice bob"));
+  EXPECT_FALSE(blankOrComment("\t"));
+  EXPECT_FALSE(blankOrComment("\t#"));
+  EXPECT_FALSE(blankOrComment(" \t;"));
+  EXPECT_FALSE(blankOrComment("0002 0FFFFFFF 00000000 00000000 00000000 alice bob"));
 
   ListingLine line;
   EXPECT_FALSE(scanListingLine("\t", &line));
   EXPECT_FALSE(scanListingLine("\t#", &line));
+}
+
+TEST(IsBlankOrComment, ANulByteIsNoLineEnd) {
+  using std::string_literals::operator""s;
+  EXPECT_FALSE(blankOrComment("\0"s));
+  EXPECT_FALSE(blankOrComment("  \0 0002 0FFFFFFF 00000000 00000000 00000000 alice bob"s));
+  EXPECT_TRUE(blankOrComment("# a \0 in a comment"s));
 }
 
 // The line's fields as one text, so a failing expectation shows them all.

@@ -3,15 +3,33 @@
 // restrict which lines are loaded.
 //
 // A bad line is reported with its line number and skipped; only an empty
-// input or a file that is not a listing stops the load. The line number
+// input, a file that is not a listing or a failed read stops the load. The line number
 // counts every line read, the header, comments and filtered lines
 // included, so that it points into the file.
+//
+// A listing is text: a NUL byte has no place in it. A line that holds one
+// is reported as malformed rather than read up to the NUL, which would
+// pass a line starting with one for blank, or store a user ID cut short.
+// A read that fails ends the load with a report, not as if the file had
+// ended there.
 
 #include <cstdio>
+#include <cstring>
 
 #include "delegate_tool.h"
 #include "listing_file.h"
 #include "user_id_match.h"
+
+namespace {
+
+// Reports a read of the input that failed, with the number of the line it
+// was meant to give.
+void reportReadFailure(int line, int error) {
+  std::printf("Can't read input file: line %d: %s\n", line, std::strerror(error));
+  std::fflush(stdout);
+}
+
+}  // namespace
 
 bool DelegateTool::loadDelegates(char** patterns) {
   char line[kListingLineLength + 1];
@@ -19,7 +37,12 @@ bool DelegateTool::loadDelegates(char** patterns) {
   int added = 0;
   int errors = 0;
 
-  if (readLine(line, kListingLineLength) < 0) {
+  int length = readLine(line, kListingLineLength);
+  if (inputError_ != 0) {
+    reportReadFailure(lines, inputError_);
+    return false;
+  }
+  if (length < 0) {
     return false;  // an empty input, as a listing that matched nothing leaves
   }
   if (!isListingHeader(line)) {
@@ -28,13 +51,23 @@ bool DelegateTool::loadDelegates(char** patterns) {
     return false;
   }
 
-  while (readLine(line, kListingLineLength) >= 0) {
+  for (;;) {
+    length = readLine(line, kListingLineLength);
+    if (inputError_ != 0) {
+      // What the line holds may be cut short, and what follows it was
+      // never seen: no summary, which would pass for a whole load.
+      reportReadFailure(lines + 1, inputError_);
+      return false;
+    }
+    if (length < 0) {
+      break;
+    }
     ++lines;
-    if (isBlankOrComment(line)) {
+    if (isBlankOrComment(line, length)) {
       continue;
     }
     ListingLine scanned;
-    if (!scanListingLine(line, &scanned)) {
+    if (std::memchr(line, '\0', length) != nullptr || !scanListingLine(line, &scanned)) {
       // Reported whatever the patterns: without a delegator there is
       // nothing to filter on.
       std::printf("Malformed delegate info: line %d: '%s'\n", lines, line);

@@ -51,6 +51,30 @@ void runOperation(DelegateTool* tool, const Arguments& arguments) {
   }
 }
 
+// Opens a named input file for reading. Some systems open a directory
+// without complaint and fail only at the first read, so that a load of one
+// would pass for a load of an empty file. Reading the first character here
+// turns that, and any other file that cannot be read, into the failure to
+// open it that it is. Returns null with errno set on failure.
+std::FILE* openInputFile(const char* fileName) {
+  std::FILE* input = std::fopen(fileName, "r");
+  if (input == nullptr) {
+    return nullptr;
+  }
+  errno = 0;
+  int first = std::getc(input);
+  if (first == EOF && std::ferror(input)) {
+    int error = errno != 0 ? errno : EIO;
+    std::fclose(input);
+    errno = error;
+    return nullptr;
+  }
+  if (first != EOF) {
+    std::ungetc(first, input);
+  }
+  return input;
+}
+
 // Takes the output file back from the tool and closes it. A listing that
 // did not reach the disk whole (a full disk, a failing device) is reported,
 // with the reason of the first write that failed.
@@ -88,8 +112,8 @@ int main(int argc, char** argv) {
 
   std::FILE* input = nullptr;
   if (arguments.inputFileName != nullptr) {
-    input = isStandardStream(arguments.inputFileName) ? stdin
-                                                      : std::fopen(arguments.inputFileName, "r");
+    input =
+        isStandardStream(arguments.inputFileName) ? stdin : openInputFile(arguments.inputFileName);
     if (input == nullptr) {
       std::printf("Can't open/read input file: %s: %s\n", arguments.inputFileName,
                   std::strerror(errno));

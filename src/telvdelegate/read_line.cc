@@ -1,15 +1,24 @@
 // Reading the input stream line by line, whatever system wrote it: a line
 // feed, a carriage return, or the two together end a line.
 
+#include <cerrno>
 #include <cstdio>
 
 #include "delegate_tool.h"
+
+int DelegateTool::readCharacter() {
+  int c = std::getc(input_);
+  if (c == EOF && inputError_ == 0 && std::ferror(input_)) {
+    inputError_ = errno != 0 ? errno : EIO;
+  }
+  return c;
+}
 
 int DelegateTool::readLine(char* buffer, int capacity) {
   if (input_ == nullptr) {
     return -1;
   }
-  int c = std::getc(input_);
+  int c = readCharacter();
   if (c == EOF) {
     buffer[0] = '\0';
     return -1;
@@ -21,12 +30,12 @@ int DelegateTool::readLine(char* buffer, int capacity) {
     if (stored < capacity) {
       buffer[stored++] = static_cast<char>(c);
     }
-    c = std::getc(input_);
+    c = readCharacter();
   }
   if (c == '\r') {
     // A carriage return and a line feed are one line end; whatever else
     // follows the return begins the next line.
-    int next = std::getc(input_);
+    int next = readCharacter();
     if (next != '\n' && next != EOF) {
       std::ungetc(next, input_);
     }

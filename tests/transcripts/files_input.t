@@ -9,6 +9,36 @@ library is asked anything and before any connection is tried.
   Can't open/read input file: missing.txt: No such file or directory
   [4]
 
+A directory is no input file, though some systems open one for reading
+without complaint: the run ends as for a file that cannot be opened,
+instead of loading nothing as from an empty file.
+
+  $ mkdir backups
+  $ telvdelegate -i backups srv1
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Can't open/read input file: backups: Is a directory
+  [4]
+
+Standard input is only read once the server is connected; when it is a
+directory, the load reports the failed read and stops without a summary.
+
+  $ telvdelegate -i - srv1 < backups
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Telvane API version: 12/06/2008 00:00:00Z
+  Server: srv1
+  Connecting to Telvane server: srv1
+  Connect(1) to Telvane server: srv1
+  Connected to Telvane server:  srv1
+  
+  Can't read input file: line 1: Is a directory
+  
+  Disconnect from Telvane server: srv1, srv1
+  Disconnected
+
 An input file named "-" is standard input, and the run goes on.
 
   $ printf 'FORMAT 1\n' | telvdelegate -i - srv1

@@ -8,6 +8,9 @@ library is asked anything.
   
   Can't open/write output file: nodir/out.txt: No such file or directory
   [3]
+  $ mkdir listings
+  $ telvdelegate -o listings srv1 | tail -n 1
+  Can't open/write output file: listings: Is a directory
 
 The output file is created, or emptied, before the connection is tried;
 when the server cannot be reached it is left empty.

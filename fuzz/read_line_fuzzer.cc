@@ -1,0 +1,84 @@
+// readLine over arbitrary bytes in a memory stream, compared with a split
+// written from the line rules: a line feed, a carriage return, or the two
+// together end a line; of a longer line the first `capacity` characters
+// are kept; a line end just before the end starts no further line.
+#include <stdio.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "delegate_tool.h"
+#include "fuzz_input.h"
+
+namespace {
+
+std::vector<std::string> linesByRule(const std::string& bytes, std::size_t capacity) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;  // a line has begun and not ended
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    char c = bytes[i];
+    if (c == '\n' || c == '\r') {
+      lines.push_back(line.substr(0, capacity));
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+        ++i;
+      }
+    } else {
+      line += c;
+      open = true;
+    }
+  }
+  if (open) {
+    lines.push_back(line.substr(0, capacity));
+  }
+  return lines;
+}
+
+// The tool reads the API version when it is made; one does for every run.
+DelegateTool* theTool() {
+  static DelegateTool* tool = new DelegateTool();
+  return tool;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  if (size < 2) {
+    return 0;  // a memory stream holds one byte at least
+  }
+  // The first byte picks the capacity. The cut of a long line works alike
+  // for every capacity, and small ones reach it with short inputs.
+  int capacity = data[0] % 16;
+  std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  FILE* input = fmemopen(&bytes[0], bytes.size(), "r");
+  FUZZ_CHECK(input != nullptr);
+  // A buffer of our own: the stream's would be a fresh 4 KB from the
+  // sanitizer's allocator every run, which costs more than the test.
+  static char streamBuffer[512];
+  setvbuf(input, streamBuffer, _IOFBF, sizeof streamBuffer);
+  DelegateTool* tool = theTool();
+  tool->setStreams(input, nullptr, false);
+
+  std::vector<std::string> expected = linesByRule(bytes, static_cast<std::size_t>(capacity));
+  std::vector<char> buffer(static_cast<std::size_t>(capacity) + 1);
+  std::size_t index = 0;
+  for (;;) {
+    int stored = tool->readLine(buffer.data(), capacity);
+    if (stored < 0) {
+      FUZZ_CHECK(buffer[0] == '\0');
+      break;
+    }
+    FUZZ_CHECK(stored <= capacity);
+    FUZZ_CHECK(buffer[static_cast<std::size_t>(stored)] == '\0');
+    FUZZ_CHECK(index < expected.size());
+    FUZZ_CHECK(std::string(buffer.data(), static_cast<std::size_t>(stored)) == expected[index]);
+    ++index;
+  }
+  FUZZ_CHECK(index == expected.size());
+  fclose(tool->releaseInput());
+  return 0;
+}
