@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "arguments.h"
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 
 namespace {
 

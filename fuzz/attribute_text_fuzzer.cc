@@ -8,7 +8,7 @@
 
 #include "attribute_text.h"
 #include "c_library_scan.h"
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::string text = textOf(data, size);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 #include "listing_file.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "c_library_scan.h"
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 #include "listing_file.h"
 
 namespace {

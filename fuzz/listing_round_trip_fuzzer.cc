@@ -10,7 +10,7 @@
 
 #include "attribute_text.h"
 #include "delegate_tool.h"
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 #include "listing_file.h"
 #include "scan_text.h"
 
@@ -31,11 +31,6 @@ std::string userIdOf(const std::string& bytes) {
 uint32_t wordAt(const uint8_t* data) {
   return static_cast<uint32_t>(data[0]) | static_cast<uint32_t>(data[1]) << 8 |
          static_cast<uint32_t>(data[2]) << 16 | static_cast<uint32_t>(data[3]) << 24;
-}
-
-DelegateTool* theTool() {
-  static DelegateTool* tool = new DelegateTool();
-  return tool;
 }
 
 }  // namespace
@@ -69,14 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FUZZ_CHECK(fclose(output) == 0);
   FUZZ_CHECK(writtenSize > 0 && written[writtenSize - 1] == '\n');
 
-  FILE* input = fmemopen(written, writtenSize, "r");
-  FUZZ_CHECK(input != nullptr);
-  // A buffer of our own: the stream's would be a fresh 4 KB from the
-  // sanitizer's allocator every run, which costs more than the test.
-  static char streamBuffer[512];
-  setvbuf(input, streamBuffer, _IOFBF, sizeof streamBuffer);
-  DelegateTool* tool = theTool();
-  tool->setStreams(input, nullptr, false);
+  DelegateTool* tool = toolReading(written, writtenSize);
   char line[kListingLineLength + 1];
   int length = tool->readLine(line, kListingLineLength);
   FUZZ_CHECK(length >= 0);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 #include "telvwin32.h"
 #include "user_id_match.h"
 

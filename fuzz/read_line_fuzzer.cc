@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "delegate_tool.h"
-#include "fuzz_input.h"
+#include "fuzz_support.h"
 
 namespace {
 
@@ -37,12 +37,6 @@ std::vector<std::string> linesByRule(const std::string& bytes, std::size_t capac
   return lines;
 }
 
-// The tool reads the API version when it is made; one does for every run.
-DelegateTool* theTool() {
-  static DelegateTool* tool = new DelegateTool();
-  return tool;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -54,14 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   int capacity = data[0] % 16;
   std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
-  FILE* input = fmemopen(&bytes[0], bytes.size(), "r");
-  FUZZ_CHECK(input != nullptr);
-  // A buffer of our own: the stream's would be a fresh 4 KB from the
-  // sanitizer's allocator every run, which costs more than the test.
-  static char streamBuffer[512];
-  setvbuf(input, streamBuffer, _IOFBF, sizeof streamBuffer);
-  DelegateTool* tool = theTool();
-  tool->setStreams(input, nullptr, false);
+  DelegateTool* tool = toolReading(&bytes[0], bytes.size());
 
   std::vector<std::string> expected = linesByRule(bytes, static_cast<std::size_t>(capacity));
   std::vector<char> buffer(static_cast<std::size_t>(capacity) + 1);

@@ -109,8 +109,7 @@ def run(command, workdir, env):
         os.killpg(process.pid, signal.SIGKILL)
         process.communicate()
         raise
-    completed = subprocess.CompletedProcess(process.args, process.returncode, stdout)
-    output = BUILD_DATE.sub(b"[Built: @DATE@]", completed.stdout)
+    output = BUILD_DATE.sub(b"[Built: @DATE@]", stdout)
     # latin-1 keeps every byte as one character, so nothing is lost or
     # rejected when the tool prints bytes that are not UTF-8.
     text = output.decode("latin-1")
@@ -119,8 +118,8 @@ def run(command, workdir, env):
         lines.pop()
     elif lines:
         lines[-1] += " (no-eol)"
-    if completed.returncode != 0:
-        lines.append("[%d]" % completed.returncode)
+    if process.returncode != 0:
+        lines.append("[%d]" % process.returncode)
     return lines
 
 

@@ -1,6 +1,7 @@
-// Turning a fuzzer's bytes into the inputs of the tool's functions.
-#ifndef FUZZ_FUZZ_INPUT_H_
-#define FUZZ_FUZZ_INPUT_H_
+// What the fuzz targets share: turning a fuzzer's bytes into the inputs
+// of the tool's functions, a tool reading from memory, and the checks.
+#ifndef FUZZ_FUZZ_SUPPORT_H_
+#define FUZZ_FUZZ_SUPPORT_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +28,13 @@ inline std::vector<std::string> splitAtNul(const uint8_t* data, std::size_t size
   return pieces;
 }
 
+class DelegateTool;
+
+// The one tool of the run, its input stream reading the bytes given, which
+// must outlive the reading. The caller closes the stream it gets back with
+// releaseInput.
+DelegateTool* toolReading(char* bytes, std::size_t size);
+
 // Stops the run with a message on stderr; the fuzzer keeps the input.
 [[noreturn]] void fuzzFailure(const char* what);
 
@@ -38,4 +46,4 @@ inline std::vector<std::string> splitAtNul(const uint8_t* data, std::size_t size
     }                                                         \
   } while (0)
 
-#endif  // FUZZ_FUZZ_INPUT_H_
+#endif  // FUZZ_FUZZ_SUPPORT_H_
