@@ -1,9 +1,14 @@
 // Marks the functions the client library exports. The library is built with
 // hidden visibility, so everything else stays internal, and a linker version
-// script (telvwin32.map) keeps the export list exact.
+// script (telvwin32.map) keeps the export list exact. On Windows the module
+// definition of the interface (telvwin32.def) lists the exports instead.
 #ifndef EMULATOR_EXPORTS_H_
 #define EMULATOR_EXPORTS_H_
 
+#ifdef _WIN32
+#define TELV_EXPORT extern "C"
+#else
 #define TELV_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 #endif  // EMULATOR_EXPORTS_H_

@@ -16,7 +16,8 @@ telvemu plainly. Output lines that lack a final line end are marked
 as "@DATE@", since it changes with every build.
 
 On a difference the actual transcript is written beside the file as
-NAME.t.err (NAME.valgrind.t.err with --valgrind), and a unified diff is
+NAME.t.err (NAME.valgrind.t.err with --valgrind, NAME.wine.t.err with
+--wine), and a unified diff is
 printed; the exit status is then 1.
 
 With --valgrind every telvdelegate and telvemu that the commands start runs
@@ -45,6 +46,14 @@ comment line starting with "valgrind: skip", best followed by the reason:
 --valgrind then exits with status 77 without running anything (ctest
 reports the test as skipped); without --valgrind the line is an ordinary
 comment.
+
+With --wine the programs are the Windows build's telvdelegate.exe and
+telvemu.exe, run under Wine: wrapper scripts named telvdelegate and telvemu
+come first on PATH and run them through wine/wine_console.py, which checks that
+every line of their standard output ends in CR LF and hands it on with a
+plain line end, so that the Linux transcripts hold for Windows as they
+stand. Wine's own prefix (WINEPREFIX) is the one given, made once for all
+transcripts; Wine's diagnostics are off.
 """
 
 import argparse
@@ -66,7 +75,8 @@ BUILD_DATE = re.compile(
 STATUS = re.compile(r"^\[(\d+)\]$")
 COMMAND_TIMEOUT_SECONDS = 300
 
-VALGRIND_PROGRAMS = ("telvdelegate", "telvemu")
+# The programs a transcript runs by name, which --valgrind and --wine wrap.
+PROGRAMS = ("telvdelegate", "telvemu")
 # A status neither program ever gives, so that a run with valgrind errors
 # also shows as a difference in the compared output.
 VALGRIND_ERROR_STATUS = 97
@@ -139,7 +149,7 @@ def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
     ]
     if os.path.exists(suppressions):
         arguments.append("--suppressions=" + suppressions)
-    for name in VALGRIND_PROGRAMS:
+    for name in PROGRAMS:
         program = os.path.join(bindir, name)
         log = os.path.join(logdir, name + ".%p.log")
         words = arguments + ["--log-file=" + log, program]
@@ -147,6 +157,34 @@ def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
         with open(path, "w") as f:
             f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
         os.chmod(path, 0o755)
+
+
+def write_wine_wrappers(wine, bindir, wrapdir):
+    """Writes telvdelegate and telvemu scripts that run the .exe files under Wine."""
+    console = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wine", "wine_console.py")
+    for name in PROGRAMS:
+        words = [sys.executable, console, wine, os.path.join(bindir, name + ".exe")]
+        path = os.path.join(wrapdir, name)
+        with open(path, "w") as f:
+            f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
+        os.chmod(path, 0o755)
+
+
+def start_wine_server(wine, env):
+    """Starts Wine's server and its background programs for the prefix, to
+    stay a while, unless they run already.
+
+    The first Windows program of a prefix starts them, and they inherit its
+    standard output: started by a command, they would hold that command's
+    output open, and so delay its end, for as long as they linger after
+    their last program. Started here they hold nothing of a command's."""
+    server = os.path.join(os.path.dirname(os.path.realpath(wine)), "wineserver")
+    quiet = dict(env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                 stderr=subprocess.DEVNULL)
+    # Exits at once with status 2 when the server runs already.
+    subprocess.run([server if os.path.exists(server) else "wineserver", "--persistent=60"],
+                   **quiet)
+    subprocess.run([wine, "cmd", "/c", "exit"], check=True, **quiet)
 
 
 def valgrind_problems(logdir):
@@ -186,6 +224,8 @@ def main():
     parser.add_argument(
         "--valgrind-program", default="valgrind", metavar="PATH", help="the valgrind to use"
     )
+    parser.add_argument("--wine", metavar="PATH", help="run the Windows build under this Wine")
+    parser.add_argument("--wine-prefix", metavar="DIR", help="the WINEPREFIX to run in")
     parser.add_argument("transcript")
     options = parser.parse_args()
 
@@ -215,8 +255,17 @@ def main():
         write_valgrind_wrappers(os.path.abspath(valgrind), bindir, wrapdir, logdir)
         path = wrapdir + os.pathsep + path
 
+    wine_dir = None
+    if options.wine:
+        wine_dir = tempfile.mkdtemp(prefix="transcript-wine.")
+        write_wine_wrappers(options.wine, bindir, wine_dir)
+        path = wine_dir + os.pathsep + path
+
     workdir = tempfile.mkdtemp(prefix="transcript.")
     env = environment(workdir, path)
+    if options.wine:
+        env.update(WINEPREFIX=os.path.abspath(options.wine_prefix), WINEDEBUG="-all")
+        start_wine_server(options.wine, env)
 
     actual = []
     problems = []
@@ -231,8 +280,9 @@ def main():
                     problems.extend((text,) + problem for problem in valgrind_problems(logdir))
     finally:
         shutil.rmtree(workdir, ignore_errors=True)
-        if valgrind_dir:
-            shutil.rmtree(valgrind_dir, ignore_errors=True)
+        for folder in (valgrind_dir, wine_dir):
+            if folder:
+                shutil.rmtree(folder, ignore_errors=True)
 
     status = 0
     for command, name, what, log in problems:
@@ -249,7 +299,12 @@ def main():
     # The valgrind run has a file of its own, since ctest may run it beside
     # the plain run of the same transcript.
     stem = options.transcript[:-2] if options.transcript.endswith(".t") else options.transcript
-    err_path = stem + ".valgrind.t.err" if valgrind_dir else options.transcript + ".err"
+    if valgrind_dir:
+        err_path = stem + ".valgrind.t.err"
+    elif wine_dir:
+        err_path = stem + ".wine.t.err"
+    else:
+        err_path = options.transcript + ".err"
     if actual_text == expected_text:
         if os.path.exists(err_path):
             os.remove(err_path)

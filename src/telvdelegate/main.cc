@@ -27,6 +27,17 @@ const int kExitOutputFile = 3;
 const int kExitInputFile = 4;
 const int kExitUsage = 255;
 
+// Listing files are text. On Windows "t" asks for text mode whatever the
+// program's default, so that lines end in CR LF on disk and in one newline
+// in memory; elsewhere the two are the same and the letter is not needed.
+#ifdef _WIN32
+const char kReadText[] = "rt";
+const char kWriteText[] = "wt";
+#else
+const char kReadText[] = "r";
+const char kWriteText[] = "w";
+#endif
+
 void printBanner() {
   std::printf("%s\n", kTitle);
   std::printf("Version %s [%s]\n", kRelease, kBuildText);
@@ -57,7 +68,7 @@ void runOperation(DelegateTool* tool, const Arguments& arguments) {
 // turns that, and any other file that cannot be read, into the failure to
 // open it that it is. Returns null with errno set on failure.
 std::FILE* openInputFile(const char* fileName) {
-  std::FILE* input = std::fopen(fileName, "r");
+  std::FILE* input = std::fopen(fileName, kReadText);
   if (input == nullptr) {
     return nullptr;
   }
@@ -127,7 +138,7 @@ int main(int argc, char** argv) {
   bool outputIsFile =
       arguments.outputFileName != nullptr && !isStandardStream(arguments.outputFileName);
   if (outputIsFile) {
-    output = std::fopen(arguments.outputFileName, "w");
+    output = std::fopen(arguments.outputFileName, kWriteText);
     if (output == nullptr) {
       std::printf("Can't open/write output file: %s: %s\n", arguments.outputFileName,
                   std::strerror(errno));

@@ -1,0 +1,269 @@
+#!/usr/bin/env python3
+"""Checks the manual page man/telvdelegate.1 against the built tool.
+
+- man --warnings prints nothing for the page, and its rendering at 80
+  columns has no line longer than that;
+- the OPTIONS section documents exactly the options that the tool's own
+  usage text lists, each with the value name the usage gives it (-i file),
+  plus the help forms, each of which the tool answers with its usage;
+- the EXIT STATUS section documents exactly the exit statuses that the tool
+  declares in its sources and gives in runs against emulated servers: the
+  usage, an input file that does not exist, an output file in a missing
+  folder, a server that cannot be reached, and a listing that runs.
+
+Then it makes sure that these checks can fail: a copy of the page without
+the entry of one option, or of one exit status, must be refused, for every
+option and every status in turn.
+
+Exit status 0 when all holds, 1 otherwise, 77 when man is missing.
+"""
+
+import argparse
+import glob
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+from emulated_servers import build_environment
+
+# An option line of the usage text: four blanks, the option, perhaps its
+# value's name, two or more blanks, the description.
+USAGE_OPTION = re.compile(r"^    (-[a-z]+)(?: ([a-z]+))?  +\S")
+EXIT_CONSTANT = re.compile(r"const int kExit\w+ = (\d+);")
+# roff escapes that may stand in a tag, and what they print.
+ESCAPES = re.compile(r"\\(-|&|\(aq|f[BIRP]|\|\^)")
+ESCAPE_TEXT = {"\\-": "-", "\\(aq": "'"}
+HELP_FORMS = ("-?", "/?", "-help", "/help")
+
+
+class Failure(Exception):
+    pass
+
+
+def render(page, warnings=False):
+    """The page as man prints it at 80 columns in plain ASCII; returns
+    (exit status, output, error output)."""
+    env = dict(os.environ, MANWIDTH="80", MANPAGER="cat", PAGER="cat", LC_ALL="C")
+    args = ["man"] + (["--warnings"] if warnings else []) + ["-l", page]
+    completed = subprocess.run(args, env=env, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)
+    return (completed.returncode, completed.stdout.decode("utf-8", "replace"),
+            completed.stderr.decode("utf-8", "replace"))
+
+
+def roff_text(line):
+    """The text a font macro line (.B, .BI, .BR, ...) or a plain text line
+    prints: arguments split at blanks outside double quotes, joined by
+    blanks for .B and .I and run together for the alternating macros."""
+    if not line.startswith("."):
+        words, joiner = [line], ""
+    else:
+        macro, _, rest = line.partition(" ")
+        words = [w[1:-1] if w.startswith('"') else w
+                 for w in re.findall(r'"[^"]*"|[^ ]+', rest)]
+        joiner = " " if macro in (".B", ".I", ".SH", ".SS") else ""
+    text = joiner.join(words)
+    return ESCAPES.sub(lambda m: ESCAPE_TEXT.get(m.group(0), ""), text)
+
+
+def sections(source):
+    """{section name: its source lines}."""
+    result, current = {}, None
+    for line in source.split("\n"):
+        if line.startswith(".SH"):
+            current = roff_text(line)
+            result[current] = []
+        elif current is not None:
+            result[current].append(line)
+    return result
+
+
+def tags(lines):
+    """The tags of the .TP entries of a section, in order, as printed."""
+    return [roff_text(lines[i + 1]) for i, line in enumerate(lines[:-1]) if line == ".TP"]
+
+
+def usage_options(bin_dir, workdir):
+    """[(option, value name or None)] from the usage text the tool prints."""
+    env = build_environment(workdir, bin_dir)
+    completed = subprocess.run([os.path.join(bin_dir, "telvdelegate")], cwd=workdir, env=env,
+                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60)
+    if completed.returncode != 255:
+        raise Failure("telvdelegate without arguments exited %d, not 255" % completed.returncode)
+    lines = completed.stdout.decode("latin-1").splitlines()
+    if "Options:" not in lines:
+        raise Failure("the usage text has no Options: line:\n" + "\n".join(lines))
+    options = []
+    for line in lines[lines.index("Options:") + 1:]:
+        if not line:
+            break
+        m = USAGE_OPTION.match(line)
+        if not m:
+            raise Failure("usage line not understood: %r" % line)
+        options.append((m.group(1), m.group(2)))
+    if len(options) < 10:
+        raise Failure("only %d options found in the usage text" % len(options))
+    return options, completed.stdout
+
+
+def observed_statuses(bin_dir, workdir, usage_text):
+    """The exit statuses of runs that give each one the tool has, checked
+    against what each run is for."""
+    env = build_environment(workdir, bin_dir)
+    tool = os.path.join(bin_dir, "telvdelegate")
+
+    def status(*args):
+        return subprocess.run((tool,) + args, cwd=workdir, env=env, stdin=subprocess.DEVNULL,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                              timeout=60).returncode
+
+    subprocess.run([os.path.join(bin_dir, "telvemu"), "demo"], cwd=workdir, env=env, check=True)
+    runs = {
+        "a listing": (status("demo"), 0),
+        "an unreachable server": (status("nosuch"), 1),
+        "an output file in a missing folder": (status("-o", "nodir/out.txt", "demo"), 3),
+        "an input file that does not exist": (status("-i", "nosuch.txt", "demo"), 4),
+        "no arguments": (status(), 255),
+    }
+    for what, (got, expected) in runs.items():
+        if got != expected:
+            raise Failure("%s exited %d, not %d" % (what, got, expected))
+    # The help forms: each one prints the usage and exits 255.
+    for form in HELP_FORMS:
+        completed = subprocess.run([tool, form], cwd=workdir, env=env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60)
+        if completed.returncode != 255 or completed.stdout != usage_text:
+            raise Failure("telvdelegate %s did not print the usage with status 255" % form)
+    return {got for got, _ in runs.values()}
+
+
+def declared_statuses(source_dir):
+    found = set()
+    for path in glob.glob(os.path.join(source_dir, "*.cc")):
+        if path.endswith("_test.cc"):
+            continue
+        with open(path, encoding="utf-8") as f:
+            found.update(int(n) for n in EXIT_CONSTANT.findall(f.read()))
+    if not found:
+        raise Failure("no exit status constants (const int kExit... = N;) in %s" % source_dir)
+    return found
+
+
+def check_page(page, options, statuses):
+    """Raises Failure unless the page documents exactly the options and
+    statuses."""
+    code, text, errors = render(page, warnings=True)
+    if code != 0 or errors:
+        raise Failure("man --warnings -l %s exited %d:\n%s" % (page, code, errors))
+    long_lines = [line for line in text.splitlines() if len(line) > 80]
+    if long_lines:
+        raise Failure("lines longer than 80 columns:\n" + "\n".join(long_lines))
+    with open(page, encoding="utf-8") as f:
+        parts = sections(f.read())
+    for name in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS", "ENVIRONMENT",
+                 "EXAMPLES", "SEE ALSO"):
+        if name not in parts:
+            raise Failure("no section %s" % name)
+
+    documented = {}
+    for tag in tags(parts["OPTIONS"]):
+        if not re.match(r"^[-/]", tag):
+            raise Failure("OPTIONS: tag %r is not an option" % tag)
+        for form in tag.split(", "):
+            words = form.split(" ")
+            documented[words[0]] = words[1] if len(words) > 1 else None
+    expected = dict(options)
+    expected.update((form, None) for form in HELP_FORMS)
+    missing = sorted(set(expected) - set(documented))
+    extra = sorted(set(documented) - set(expected))
+    if missing or extra:
+        raise Failure("OPTIONS: missing %s, not options of the tool %s" % (missing, extra))
+    for option, value in expected.items():
+        if documented[option] != value:
+            raise Failure("OPTIONS: %s documented with value %r, the usage says %r"
+                          % (option, documented[option], value))
+
+    listed = set()
+    for tag in tags(parts["EXIT STATUS"]):
+        if not tag.isdigit():
+            raise Failure("EXIT STATUS: tag %r is not a status" % tag)
+        listed.add(int(tag))
+    if listed != statuses:
+        raise Failure("EXIT STATUS documents %s; the tool uses %s"
+                      % (sorted(listed), sorted(statuses)))
+
+
+def without_entry(source, section, first_word):
+    """The page source without the .TP entry of the given section whose tag
+    begins with first_word (as roff writes it, "\\-aa" for -aa)."""
+    lines = source.split("\n")
+    in_section = False
+    for i, line in enumerate(lines):
+        if line.startswith(".SH"):
+            in_section = line[3:].strip().strip('"') == section
+        elif (in_section and line == ".TP" and i + 1 < len(lines)
+              and re.match(r"^\.[A-Z]* *" + re.escape(first_word) + r"( |$)", lines[i + 1])):
+            end = i + 1
+            while end < len(lines) and not re.match(r"^\.(TP|PP|IP|SH)\b", lines[end]):
+                end += 1
+            return "\n".join(lines[:i] + lines[end:])
+    raise Failure("no .TP entry for %s in section %s of the page" % (first_word, section))
+
+
+def check_mutants(page, options, statuses, workdir):
+    """Every copy of the page that lacks one entry must fail check_page."""
+    with open(page, encoding="utf-8") as f:
+        source = f.read()
+    mutants = [("OPTIONS", option.replace("-", "\\-")) for option, _ in options]
+    mutants.append(("OPTIONS", "\\-?"))
+    mutants += [("EXIT STATUS", str(status)) for status in sorted(statuses)]
+    for section, word in mutants:
+        path = os.path.join(workdir, "mutant.1")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(without_entry(source, section, word))
+        try:
+            check_page(path, options, statuses)
+        except Failure:
+            continue
+        raise Failure("a page without the %s entry %s passes the check" % (section, word))
+    return len(mutants)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--bin", required=True, help="folder of telvdelegate and telvemu")
+    parser.add_argument("--page", required=True, help="the manual page source")
+    parser.add_argument("--sources", required=True, help="folder of the tool's sources")
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    args = parser.parse_args()
+    if shutil.which("man") is None:
+        print("SKIPPED: man is not installed")
+        return 77
+
+    workdir = tempfile.mkdtemp(prefix="telv-manpage-")
+    try:
+        options, usage_text = usage_options(args.bin, workdir)
+        statuses = observed_statuses(args.bin, workdir, usage_text) | declared_statuses(args.sources)
+        check_page(args.page, options, statuses)
+        print("documented: options %s, help forms %s, exit statuses %s"
+              % (" ".join(o for o, _ in options), " ".join(HELP_FORMS),
+                 " ".join(map(str, sorted(statuses)))))
+        count = check_mutants(args.page, options, statuses, workdir)
+        print("refused: %d copies of the page, each without one entry" % count)
+    except (Failure, subprocess.SubprocessError) as error:
+        print("FAILED: %s" % error)
+        return 1
+    finally:
+        if args.keep:
+            print("work folder kept: %s" % workdir)
+        else:
+            shutil.rmtree(workdir, ignore_errors=True)
+    print("ok")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
