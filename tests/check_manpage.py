@@ -25,9 +25,8 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 
-from emulated_servers import build_environment
+from emulated_servers import Failure, build_environment, run, run_in_folder, run_ok
 
 # An option line of the usage text: four blanks, the option, perhaps its
 # value's name, two or more blanks, the description.
@@ -37,10 +36,6 @@ EXIT_CONSTANT = re.compile(r"const int kExit\w+ = (\d+);")
 ESCAPES = re.compile(r"\\(-|&|\(aq|f[BIRP]|\|\^)")
 ESCAPE_TEXT = {"\\-": "-", "\\(aq": "'"}
 HELP_FORMS = ("-?", "/?", "-help", "/help")
-
-
-class Failure(Exception):
-    pass
 
 
 def render(page, warnings=False):
@@ -88,12 +83,10 @@ def tags(lines):
 
 def usage_options(bin_dir, workdir):
     """[(option, value name or None)] from the usage text the tool prints."""
-    env = build_environment(workdir, bin_dir)
-    completed = subprocess.run([os.path.join(bin_dir, "telvdelegate")], cwd=workdir, env=env,
-                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60)
-    if completed.returncode != 255:
-        raise Failure("telvdelegate without arguments exited %d, not 255" % completed.returncode)
-    lines = completed.stdout.decode("latin-1").splitlines()
+    status, lines = run([os.path.join(bin_dir, "telvdelegate")], workdir,
+                        build_environment(workdir, bin_dir))
+    if status != 255:
+        raise Failure("telvdelegate without arguments exited %d, not 255" % status)
     if "Options:" not in lines:
         raise Failure("the usage text has no Options: line:\n" + "\n".join(lines))
     options = []
@@ -106,21 +99,19 @@ def usage_options(bin_dir, workdir):
         options.append((m.group(1), m.group(2)))
     if len(options) < 10:
         raise Failure("only %d options found in the usage text" % len(options))
-    return options, completed.stdout
+    return options, lines
 
 
-def observed_statuses(bin_dir, workdir, usage_text):
+def observed_statuses(bin_dir, workdir, usage_lines):
     """The exit statuses of runs that give each one the tool has, checked
     against what each run is for."""
     env = build_environment(workdir, bin_dir)
     tool = os.path.join(bin_dir, "telvdelegate")
 
     def status(*args):
-        return subprocess.run((tool,) + args, cwd=workdir, env=env, stdin=subprocess.DEVNULL,
-                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              timeout=60).returncode
+        return run((tool,) + args, workdir, env)[0]
 
-    subprocess.run([os.path.join(bin_dir, "telvemu"), "demo"], cwd=workdir, env=env, check=True)
+    run_ok([os.path.join(bin_dir, "telvemu"), "demo"], workdir, env)
     runs = {
         "a listing": (status("demo"), 0),
         "an unreachable server": (status("nosuch"), 1),
@@ -133,9 +124,7 @@ def observed_statuses(bin_dir, workdir, usage_text):
             raise Failure("%s exited %d, not %d" % (what, got, expected))
     # The help forms: each one prints the usage and exits 255.
     for form in HELP_FORMS:
-        completed = subprocess.run([tool, form], cwd=workdir, env=env,
-                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60)
-        if completed.returncode != 255 or completed.stdout != usage_text:
+        if run([tool, form], workdir, env) != (255, usage_lines):
             raise Failure("telvdelegate %s did not print the usage with status 255" % form)
     return {got for got, _ in runs.values()}
 
@@ -243,26 +232,18 @@ def main():
         print("SKIPPED: man is not installed")
         return 77
 
-    workdir = tempfile.mkdtemp(prefix="telv-manpage-")
-    try:
-        options, usage_text = usage_options(args.bin, workdir)
-        statuses = observed_statuses(args.bin, workdir, usage_text) | declared_statuses(args.sources)
+    def test(workdir):
+        options, usage_lines = usage_options(args.bin, workdir)
+        statuses = (observed_statuses(args.bin, workdir, usage_lines)
+                    | declared_statuses(args.sources))
         check_page(args.page, options, statuses)
         print("documented: options %s, help forms %s, exit statuses %s"
               % (" ".join(o for o, _ in options), " ".join(HELP_FORMS),
                  " ".join(map(str, sorted(statuses)))))
         count = check_mutants(args.page, options, statuses, workdir)
         print("refused: %d copies of the page, each without one entry" % count)
-    except (Failure, subprocess.SubprocessError) as error:
-        print("FAILED: %s" % error)
-        return 1
-    finally:
-        if args.keep:
-            print("work folder kept: %s" % workdir)
-        else:
-            shutil.rmtree(workdir, ignore_errors=True)
-    print("ok")
-    return 0
+
+    return run_in_folder("telv-manpage-", args.keep, test)
 
 
 if __name__ == "__main__":

@@ -22,6 +22,8 @@ LIST_SUMMARY = re.compile(r"^delegators:(\d+), delegates:(\d+)$")
 # Messages by which the tool reports a delegation it did not store.
 PROBLEM = re.compile(r"^(Can't|Malformed|Delegat(or|e) name is too long|Restored)")
 FOLD = str.maketrans("ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz")
+BUILD_DATE = re.compile(
+    r"\[Built: (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 123][0-9] [0-9]{4}\]")
 
 
 class Failure(Exception):
@@ -31,6 +33,12 @@ class Failure(Exception):
 def fold(user_id):
     """A user ID as the tool compares it: ASCII letters folded to lower case."""
     return user_id.translate(FOLD)
+
+
+def mask_build_date(text):
+    """text with the build date of the banner, which changes with every
+    build, checked for its form and shown as "@DATE@"."""
+    return BUILD_DATE.sub("[Built: @DATE@]", text)
 
 
 def environment(workdir, path):

@@ -67,11 +67,8 @@ import subprocess
 import sys
 import tempfile
 
-from emulated_servers import environment
+from emulated_servers import environment, mask_build_date
 
-BUILD_DATE = re.compile(
-    rb"\[Built: (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 123][0-9] [0-9]{4}\]"
-)
 STATUS = re.compile(r"^\[(\d+)\]$")
 COMMAND_TIMEOUT_SECONDS = 300
 
@@ -119,10 +116,9 @@ def run(command, workdir, env):
         os.killpg(process.pid, signal.SIGKILL)
         process.communicate()
         raise
-    output = BUILD_DATE.sub(b"[Built: @DATE@]", stdout)
     # latin-1 keeps every byte as one character, so nothing is lost or
     # rejected when the tool prints bytes that are not UTF-8.
-    text = output.decode("latin-1")
+    text = mask_build_date(stdout.decode("latin-1"))
     lines = text.split("\n")
     if lines[-1] == "":
         lines.pop()
@@ -131,6 +127,14 @@ def run(command, workdir, env):
     if process.returncode != 0:
         lines.append("[%d]" % process.returncode)
     return lines
+
+
+def write_wrapper(wrapdir, name, words):
+    """Writes the script wrapdir/name, which execs words with its arguments."""
+    path = os.path.join(wrapdir, name)
+    with open(path, "w") as f:
+        f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
+    os.chmod(path, 0o755)
 
 
 def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
@@ -152,22 +156,15 @@ def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
     for name in PROGRAMS:
         program = os.path.join(bindir, name)
         log = os.path.join(logdir, name + ".%p.log")
-        words = arguments + ["--log-file=" + log, program]
-        path = os.path.join(wrapdir, name)
-        with open(path, "w") as f:
-            f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
-        os.chmod(path, 0o755)
+        write_wrapper(wrapdir, name, arguments + ["--log-file=" + log, program])
 
 
 def write_wine_wrappers(wine, bindir, wrapdir):
     """Writes telvdelegate and telvemu scripts that run the .exe files under Wine."""
     console = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wine", "wine_console.py")
     for name in PROGRAMS:
-        words = [sys.executable, console, wine, os.path.join(bindir, name + ".exe")]
-        path = os.path.join(wrapdir, name)
-        with open(path, "w") as f:
-            f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
-        os.chmod(path, 0o755)
+        write_wrapper(wrapdir, name,
+                      [sys.executable, console, wine, os.path.join(bindir, name + ".exe")])
 
 
 def start_wine_server(wine, env):
