@@ -66,7 +66,7 @@ void disconnectServer(Connection* connection) {
   std::fflush(stdout);
 }
 
-int compareRecords(const void* x, const void* y) {
+int TELVAPI_CALL compareRecords(const void* x, const void* y) {
   const TelvDelegateRecord* a = static_cast<const TelvDelegateRecord*>(x);
   const TelvDelegateRecord* b = static_cast<const TelvDelegateRecord*>(y);
   int order = strncasecmp(a->delegator, b->delegator, sizeof a->delegator);

@@ -1,29 +1,6 @@
 # Cross-building for 64-bit Windows with Debian's mingw-w64.
-#
-# The posix threading flavour of the compilers is the one whose C++ library
-# has std::mutex, which the stand-in client library uses. Everything is
-# linked statically against the compiler's runtime, so the programs and the
-# DLL need nothing beside them but Windows' own DLLs.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(TELV_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TELV_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TELV_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TELV_MINGW_PREFIX}-windres)
-set(CMAKE_DLLTOOL ${TELV_MINGW_PREFIX}-dlltool)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TELV_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-
-# Tests run the Windows programs on this machine under Wine.
-find_program(TELV_WINE NAMES wine64 wine)
-if(TELV_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TELV_WINE})
-endif()
+# Wine's 64-bit loader itself: the plain wine command starts the 32-bit one.
+set(TELV_WINE_LOADER wine64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -1,5 +1,6 @@
-# Installation and packages, for the builds that are not Windows: the tool,
-# the stand-in client library and its admin command, and the manual page.
+# Installation and packages, for the builds that are not Windows (whose zips
+# packaging_windows.cmake makes): the tool, the stand-in client library and
+# its admin command, and the manual page.
 #
 #   cmake --install build --prefix /opt/telv
 #   cd build && cpack            # telvdelegate_1.0_<arch>.deb and a .tar.gz
@@ -10,7 +11,8 @@
 # build run path to build/bin. Tests, benchmarks and fuzz targets are not
 # installed.
 if(WIN32)
-  return()  # Windows builds install nothing: the tool ships with the vendor's DLL
+  include(${CMAKE_CURRENT_LIST_DIR}/packaging_windows.cmake)
+  return()
 endif()
 
 include(GNUInstallDirs)

@@ -22,7 +22,7 @@ uint32_t Fail(Store* store) {
 
 }  // namespace
 
-TELV_EXPORT uint32_t TelvDeleteDelegate(uint32_t handle, uint32_t entryId) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t entryId) {
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -49,7 +49,7 @@ TELV_EXPORT uint32_t TelvDeleteDelegate(uint32_t handle, uint32_t entryId) {
   return outcome == DeleteOutcome::kDeleted ? 0 : kErrNoSuchDelegate;
 }
 
-TELV_EXPORT uint32_t TelvSaveDelegate(uint32_t handle, TelvDelegateRecord* record) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegateRecord* record) {
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;

@@ -78,8 +78,9 @@ uint32_t DeliverFrom(uint32_t listHandle, void** element, bool restart) {
 
 }  // namespace
 
-TELV_EXPORT uint32_t TelvGetDelegateList(uint32_t handle, const char* user, uint32_t /*a*/,
-                                         uint32_t /*b*/, uint32_t /*c*/, uint32_t* listHandle) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const char* user,
+                                                      uint32_t /*a*/, uint32_t /*b*/,
+                                                      uint32_t /*c*/, uint32_t* listHandle) {
   if (listHandle == nullptr) {
     return kErrBadArgument;
   }
@@ -113,7 +114,7 @@ TELV_EXPORT uint32_t TelvGetDelegateList(uint32_t handle, const char* user, uint
   return 0;
 }
 
-TELV_EXPORT uint32_t TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
   std::shared_ptr<DelegateList> list = HandleList(listHandle);
   if (list == nullptr) {
     return kErrInvalidListHandle;
@@ -129,14 +130,14 @@ TELV_EXPORT uint32_t TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
   return 0;
 }
 
-TELV_EXPORT uint32_t TelvListGetFirstElementPtr(uint32_t listHandle, void** element) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetFirstElementPtr(uint32_t listHandle, void** element) {
   return DeliverFrom(listHandle, element, true);
 }
 
-TELV_EXPORT uint32_t TelvListGetNextElementPtr(uint32_t listHandle, void** element) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t listHandle, void** element) {
   return DeliverFrom(listHandle, element, false);
 }
 
-TELV_EXPORT void TelvCloseListHandle(uint32_t listHandle) {
+TELV_EXPORT void TELVAPI_CALL TelvCloseListHandle(uint32_t listHandle) {
   HandleRemoveList(listHandle);
 }

@@ -51,12 +51,12 @@ void SetError(uint32_t* error, uint32_t code) {
 
 }  // namespace
 
-TELV_EXPORT uint32_t TelvGetAPIVersion(void) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvGetAPIVersion(void) {
   return EnvApiVersion();
 }
 
-TELV_EXPORT uint32_t TelvCreateServerHandle(const char* serverName, int32_t /*mode*/,
-                                            uint32_t* error) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName, int32_t /*mode*/,
+                                                         uint32_t* error) {
   if (serverName == nullptr) {
     SetError(error, kErrBadArgument);
     return 0;
@@ -91,7 +91,8 @@ TELV_EXPORT uint32_t TelvCreateServerHandle(const char* serverName, int32_t /*mo
   return HandleAddServer(std::move(server));
 }
 
-TELV_EXPORT uint32_t TelvVersionCheck(uint32_t handle, uint32_t /*release*/, uint32_t /*flags*/) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*release*/,
+                                                   uint32_t /*flags*/) {
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -100,7 +101,7 @@ TELV_EXPORT uint32_t TelvVersionCheck(uint32_t handle, uint32_t /*release*/, uin
   return FaultCode(server.get(), FaultKind::kRelease);
 }
 
-TELV_EXPORT uint32_t TelvGetServerInfo2(uint32_t handle, void* info) {
+TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info) {
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -138,7 +139,7 @@ TELV_EXPORT uint32_t TelvGetServerInfo2(uint32_t handle, void* info) {
   return 0;
 }
 
-TELV_EXPORT void TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
+TELV_EXPORT void TELVAPI_CALL TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
   if (buffer == nullptr || size <= 0) {
     return;
   }
@@ -148,6 +149,6 @@ TELV_EXPORT void TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
   buffer[length] = '\0';
 }
 
-TELV_EXPORT void TelvCloseServerHandle(uint32_t handle) {
+TELV_EXPORT void TELVAPI_CALL TelvCloseServerHandle(uint32_t handle) {
   HandleRemoveServer(handle);
 }

@@ -10,6 +10,22 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/* The calling convention of every call and of the comparison function that
+ * TelvListSort calls back. It matters on 32-bit x86 Windows only, the one
+ * system with more than one: there the vendor's DLL is taken to use
+ * __stdcall, as Windows' own DLLs do, unless the build defines TELVAPI_CDECL
+ * for a DLL that uses __cdecl. A program and a DLL that disagree corrupt
+ * the stack at the first call. */
+#if defined(_WIN32) && !defined(_WIN64)
+#ifdef TELVAPI_CDECL
+#define TELVAPI_CALL __cdecl
+#else
+#define TELVAPI_CALL __stdcall
+#endif
+#else
+#define TELVAPI_CALL
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -44,30 +60,30 @@ _Static_assert(sizeof(TelvDelegateRecord) == 1018, "delegate record is 1018 byte
 #define TELV_SERVER_INFO_NAME_OFFSET 12
 
 /* Orders two list elements; the arguments point at TelvDelegateRecords. */
-typedef int (*TelvCompareFn)(const void *a, const void *b);
+typedef int(TELVAPI_CALL *TelvCompareFn)(const void *a, const void *b);
 
 /* Seconds since the epoch, UTC, naming the library's version. */
-uint32_t TelvGetAPIVersion(void);
+uint32_t TELVAPI_CALL TelvGetAPIVersion(void);
 /* Returns a non-zero handle, or 0 with *error set. */
-uint32_t TelvCreateServerHandle(const char *server, int32_t mode, uint32_t *error);
+uint32_t TELVAPI_CALL TelvCreateServerHandle(const char *server, int32_t mode, uint32_t *error);
 /* 0 when the server's release is at least `release`. */
-uint32_t TelvVersionCheck(uint32_t server, uint32_t release, uint32_t flags);
+uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t server, uint32_t release, uint32_t flags);
 /* Fills a block of TELV_SERVER_INFO_SIZE bytes. */
-uint32_t TelvGetServerInfo2(uint32_t server, void *info);
+uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t server, void *info);
 /* Writes the text of an error code into buffer, at most size bytes. */
-void     TelvStringTelvErr(uint32_t error, char *buffer, int32_t size);
-void     TelvCloseServerHandle(uint32_t server);
+void TELVAPI_CALL TelvStringTelvErr(uint32_t error, char *buffer, int32_t size);
+void TELVAPI_CALL TelvCloseServerHandle(uint32_t server);
 /* user: a delegate's user ID, or NULL for every delegation of the server. */
-uint32_t TelvGetDelegateList(uint32_t server, const char *user, uint32_t a, uint32_t b,
-                             uint32_t c, uint32_t *list);
-uint32_t TelvListSort(uint32_t list, TelvCompareFn compare);
+uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t server, const char *user, uint32_t a,
+                                        uint32_t b, uint32_t c, uint32_t *list);
+uint32_t TELVAPI_CALL TelvListSort(uint32_t list, TelvCompareFn compare);
 /* 0 while an element is delivered, non-zero once the list is exhausted.
  * Element pointers stay valid until the list is closed. */
-uint32_t TelvListGetFirstElementPtr(uint32_t list, void **element);
-uint32_t TelvListGetNextElementPtr(uint32_t list, void **element);
-void     TelvCloseListHandle(uint32_t list);
-uint32_t TelvDeleteDelegate(uint32_t server, uint32_t entryId);
-uint32_t TelvSaveDelegate(uint32_t server, TelvDelegateRecord *record);
+uint32_t TELVAPI_CALL TelvListGetFirstElementPtr(uint32_t list, void **element);
+uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t list, void **element);
+void TELVAPI_CALL TelvCloseListHandle(uint32_t list);
+uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t server, uint32_t entryId);
+uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t server, TelvDelegateRecord *record);
 
 #ifdef __cplusplus
 }

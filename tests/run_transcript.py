@@ -223,6 +223,8 @@ def main():
     )
     parser.add_argument("--wine", metavar="PATH", help="run the Windows build under this Wine")
     parser.add_argument("--wine-prefix", metavar="DIR", help="the WINEPREFIX to run in")
+    parser.add_argument("--env", action="append", default=[], metavar="NAME=VALUE",
+                        help="also give the commands this environment variable")
     parser.add_argument("transcript")
     options = parser.parse_args()
 
@@ -260,6 +262,7 @@ def main():
 
     workdir = tempfile.mkdtemp(prefix="transcript.")
     env = environment(workdir, path)
+    env.update(setting.split("=", 1) for setting in options.env)
     if options.wine:
         env.update(WINEPREFIX=os.path.abspath(options.wine_prefix), WINEDEBUG="-all")
         start_wine_server(options.wine, env)

@@ -12,7 +12,9 @@
 #include <new>
 
 #include "arguments.h"
+#include "client_library.h"
 #include "delegate_tool.h"
+#include "process_startup.h"
 
 namespace {
 
@@ -112,6 +114,7 @@ bool closeOutputFile(DelegateTool* tool, const char* fileName) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  prepareProcess();
   printBanner();
 
   Arguments arguments;
@@ -147,10 +150,18 @@ int main(int argc, char** argv) {
     }
   }
 
-  DelegateTool* tool = new (std::nothrow) DelegateTool();
+  // The client library is needed from here on, and only from here: a
+  // usage or file error is reported without it. A library that cannot be
+  // loaded has been reported by loadClientLibrary.
+  DelegateTool* tool = nullptr;
+  if (loadClientLibrary()) {
+    tool = new (std::nothrow) DelegateTool();
+    if (tool == nullptr) {
+      std::printf("Can't create the delegate tool: out of memory\n");
+      std::fflush(stdout);
+    }
+  }
   if (tool == nullptr) {
-    std::printf("Can't create the delegate tool: out of memory\n");
-    std::fflush(stdout);
     if (input != nullptr) {
       std::fclose(input);
     }

@@ -69,7 +69,7 @@ bool matchPattern(const char* name, const char* pattern) {
   return *pattern == '\0';
 }
 
-int compareDelegations(const void* x, const void* y) {
+int TELVAPI_CALL compareDelegations(const void* x, const void* y) {
   const TelvDelegateRecord* a = static_cast<const TelvDelegateRecord*>(x);
   const TelvDelegateRecord* b = static_cast<const TelvDelegateRecord*>(y);
   int order = compareFolded(a->delegator, b->delegator, kRecordUserIdLength);

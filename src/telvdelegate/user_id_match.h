@@ -8,6 +8,8 @@
 #ifndef TELVDELEGATE_USER_ID_MATCH_H_
 #define TELVDELEGATE_USER_ID_MATCH_H_
 
+#include "telvwin32.h"  // TELVAPI_CALL
+
 // -1, 0 or 1 as a sorts before, equals or sorts after b, ignoring case and
 // taking bytes as unsigned; a prefix sorts before the longer string. Since
 // letters fold to lower case, "_" sorts before every letter.
@@ -20,8 +22,8 @@ bool matchPattern(const char* name, const char* pattern);
 
 // Orders two delegate records (the library's list elements) by delegator,
 // then by delegate, both ignoring case: the comparison the library's sort
-// takes. Reads at most 21 characters of each user-ID field.
-int compareDelegations(const void* x, const void* y);
+// takes, in the library's calling convention. Reads at most 21 characters of each user-ID field.
+int TELVAPI_CALL compareDelegations(const void* x, const void* y);
 
 // True when the user ID holds a "*" or a "?" anywhere.
 bool hasWildcards(const char* userId);

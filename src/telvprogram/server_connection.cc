@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "owned_string.h"
 #include "platform_sleep.h"
 #include "telvwin32.h"
+#include "utc_time.h"
 
 namespace {
 
@@ -17,22 +19,17 @@ const int32_t kConnectMode = 4;
 const size_t kVersionTextSize = 81;
 
 // Prints "Telvane API version: ..." for the library's version stamp.
-void printApiVersion(std::time_t version) {
+void printApiVersion(uint32_t version) {
   char text[kVersionTextSize];
-  const std::tm* utc = std::gmtime(&version);
-  if (utc != nullptr && std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%SZ", utc) > 0) {
-    std::printf("Telvane API version: %s\n", text);
-  } else {
-    // A stamp the C library cannot turn into a date (a 32-bit time_t
-    // somewhere) is still worth showing as it came.
-    std::printf("Telvane API version: %lu seconds\n", static_cast<unsigned long>(version));
-  }
+  const std::tm utc = utcTimeOf(version);
+  std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%SZ", &utc);
+  std::printf("Telvane API version: %s\n", text);
 }
 
 }  // namespace
 
 ServerConnection::ServerConnection() {
-  apiVersion_ = static_cast<std::time_t>(TelvGetAPIVersion());
+  apiVersion_ = TelvGetAPIVersion();
   printApiVersion(apiVersion_);
   serverInfo_ = static_cast<unsigned char*>(std::calloc(1, TELV_SERVER_INFO_SIZE));
 }

@@ -9,8 +9,6 @@
 
 #include <stdint.h>
 
-#include <ctime>
-
 class ServerConnection {
  public:
   // Prints the client library's version line (without a flush).
@@ -50,7 +48,9 @@ class ServerConnection {
   static constexpr int kErrorTextSize = 501;
 
  private:
-  std::time_t apiVersion_ = 0;
+  // The library's version stamp, seconds since 1970 UTC; kept as the
+  // library gives it, since a 32-bit time_t would end in 2038.
+  uint32_t apiVersion_ = 0;
   char* reportedServerName_ = nullptr;
   char* serverName_ = nullptr;
   uint32_t serverHandle_ = 0;

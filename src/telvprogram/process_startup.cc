@@ -1,0 +1,11 @@
+#include "process_startup.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+void prepareProcess() {
+#ifdef _WIN32
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+#endif
+}
