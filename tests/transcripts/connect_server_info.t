@@ -40,3 +40,11 @@ disconnect line shows "-" in its place.
   
   Disconnect from Telvane server: srv1, -
   Disconnected
+
+The library's version stamp is an unsigned 32-bit count of seconds, shown
+as a date over its whole range, past 2038 too, on every build.
+
+  $ for stamp in 2147483648 3000000000 4294967295; do TELVEMU_API_VERSION=$stamp telvdelegate srv1 | sed -n 4p; done
+  Telvane API version: 01/19/2038 03:14:08Z
+  Telvane API version: 01/24/2065 05:20:00Z
+  Telvane API version: 02/07/2106 06:28:15Z
