@@ -12,6 +12,7 @@ transcript runs the programs from there under Wine.
 
 import glob
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -30,6 +31,13 @@ FILE_VERSION_1_0 = struct.pack("<IIII", 0xFEEF04BD, 0x00010000, 0x00010000, 0)
 def main():
     cpack, build_dir, objdump, wine, prefix = sys.argv[1:6]
     scratch = tempfile.mkdtemp(prefix="windows-packages.")
+    try:
+        return check(cpack, build_dir, objdump, wine, prefix, scratch)
+    finally:
+        shutil.rmtree(scratch)
+
+
+def check(cpack, build_dir, objdump, wine, prefix, scratch):
     subprocess.run([cpack, "-B", scratch, "--config", os.path.join(build_dir, "CPackConfig.cmake")],
                    check=True, stdout=subprocess.DEVNULL)
     folder = os.path.join(scratch, "Telv Tools")
