@@ -12,6 +12,7 @@
 #include <new>
 
 #include "arguments.h"
+#include "console_output.h"
 #include "delegate_tool.h"
 
 namespace {
@@ -24,6 +25,8 @@ const char kBuildText[] = "Built: " __DATE__;
 const int kExitDone = 0;  // an operation ran, whatever its outcome
 const int kExitNoConnection = 1;
 const int kExitOutputFile = 3;
+// Standard output could not be written at some point of the run.
+const int kExitStandardOutput = 3;
 const int kExitInputFile = 4;
 const int kExitUsage = 255;
 
@@ -39,10 +42,9 @@ const char kWriteText[] = "w";
 #endif
 
 void printBanner() {
-  std::printf("%s\n", kTitle);
-  std::printf("Version %s [%s]\n", kRelease, kBuildText);
-  std::printf("\n");
-  std::fflush(stdout);
+  printUnflushed("%s\n", kTitle);
+  printUnflushed("Version %s [%s]\n", kRelease, kBuildText);
+  printMessage("\n");
 }
 
 bool isStandardStream(const char* fileName) {
@@ -104,14 +106,11 @@ bool closeOutputFile(DelegateTool* tool, const char* fileName) {
   if (error == 0) {
     return true;
   }
-  std::printf("Can't write output file: %s: %s\n", fileName, std::strerror(error));
-  std::fflush(stdout);
+  printMessage("Can't write output file: %s: %s\n", fileName, std::strerror(error));
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runTool(int argc, char** argv) {
   printBanner();
 
   Arguments arguments;
@@ -126,9 +125,8 @@ int main(int argc, char** argv) {
     input =
         isStandardStream(arguments.inputFileName) ? stdin : openInputFile(arguments.inputFileName);
     if (input == nullptr) {
-      std::printf("Can't open/read input file: %s: %s\n", arguments.inputFileName,
-                  std::strerror(errno));
-      std::fflush(stdout);
+      printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
+                   std::strerror(errno));
       return kExitInputFile;
     }
   }
@@ -140,17 +138,15 @@ int main(int argc, char** argv) {
   if (outputIsFile) {
     output = std::fopen(arguments.outputFileName, kWriteText);
     if (output == nullptr) {
-      std::printf("Can't open/write output file: %s: %s\n", arguments.outputFileName,
-                  std::strerror(errno));
-      std::fflush(stdout);
+      printMessage("Can't open/write output file: %s: %s\n", arguments.outputFileName,
+                   std::strerror(errno));
       return kExitOutputFile;
     }
   }
 
   DelegateTool* tool = new (std::nothrow) DelegateTool();
   if (tool == nullptr) {
-    std::printf("Can't create the delegate tool: out of memory\n");
-    std::fflush(stdout);
+    printMessage("Can't create the delegate tool: out of memory\n");
     if (input != nullptr) {
       std::fclose(input);
     }
@@ -161,14 +157,12 @@ int main(int argc, char** argv) {
   }
   tool->setStreams(input, output, arguments.longFormat);
 
-  std::printf("Server: %s\n", arguments.serverName);
-  std::fflush(stdout);
+  printMessage("Server: %s\n", arguments.serverName);
   if (!tool->connect(arguments.serverName)) {
     delete tool;  // closes the streams; disconnects when the release was refused
     return kExitNoConnection;
   }
-  std::printf("\n");
-  std::fflush(stdout);
+  printMessage("\n");
 
   runOperation(tool, arguments);
 
@@ -180,9 +174,18 @@ int main(int argc, char** argv) {
     status = kExitOutputFile;
   }
 
-  std::printf("\n");
-  std::fflush(stdout);
+  printMessage("\n");
   tool->disconnect();
   delete tool;
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  openClosedStandardStreams();
+  int status = runTool(argc, argv);
+  // A run whose messages or listing did not all reach standard output must
+  // not pass for one that did, whatever its own status.
+  return finishStandardOutput(status, kExitStandardOutput);
 }
