@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "caller_checks.h"
 #include "emulator_env.h"
 #include "error_codes.h"
 #include "error_texts.h"
@@ -52,11 +53,13 @@ void SetError(uint32_t* error, uint32_t code) {
 }  // namespace
 
 TELV_EXPORT uint32_t TelvGetAPIVersion(void) {
+  CheckCallerFlushed("TelvGetAPIVersion");
   return EnvApiVersion();
 }
 
 TELV_EXPORT uint32_t TelvCreateServerHandle(const char* serverName, int32_t /*mode*/,
                                             uint32_t* error) {
+  CheckCallerFlushed("TelvCreateServerHandle");
   if (serverName == nullptr) {
     SetError(error, kErrBadArgument);
     return 0;
@@ -92,6 +95,7 @@ TELV_EXPORT uint32_t TelvCreateServerHandle(const char* serverName, int32_t /*mo
 }
 
 TELV_EXPORT uint32_t TelvVersionCheck(uint32_t handle, uint32_t /*release*/, uint32_t /*flags*/) {
+  CheckCallerFlushed("TelvVersionCheck");
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -101,6 +105,7 @@ TELV_EXPORT uint32_t TelvVersionCheck(uint32_t handle, uint32_t /*release*/, uin
 }
 
 TELV_EXPORT uint32_t TelvGetServerInfo2(uint32_t handle, void* info) {
+  CheckCallerFlushed("TelvGetServerInfo2");
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -139,6 +144,7 @@ TELV_EXPORT uint32_t TelvGetServerInfo2(uint32_t handle, void* info) {
 }
 
 TELV_EXPORT void TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
+  CheckCallerFlushed("TelvStringTelvErr");
   if (buffer == nullptr || size <= 0) {
     return;
   }
@@ -149,5 +155,9 @@ TELV_EXPORT void TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
 }
 
 TELV_EXPORT void TelvCloseServerHandle(uint32_t handle) {
+  CheckCallerFlushed("TelvCloseServerHandle");
+  if (HandleServer(handle) != nullptr) {
+    CheckListsClosed(handle, "as the server handle is closed");
+  }
   HandleRemoveServer(handle);
 }
