@@ -77,3 +77,26 @@ Where nothing was to be written, nothing failed.
   Disconnect from Telvane server: demo, demo
   Disconnected
   status 0
+
+Standard output that cannot be written is reported on standard error once
+the run has ended, with status 3: the listing there was cut short.
+
+  $ telvdelegate demo >/dev/full
+  Can't write standard output: No space left on device
+  [3]
+
+With standard output closed, the listing file still gets the listing
+alone, and the messages go nowhere.
+
+  $ telvemu demo
+  $ telvdelegate -o out.txt demo >&-; echo "status $?"; cat out.txt
+  status 0
+  FORMAT 1
+  0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF Accounting BKowalski
+  0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF CEO-Office PLarsen
+  0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 FrontDesk JMiller
+  0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF frontdesk JMiller *
+  0002 0FFFFFFF 00000000 00000000 00000000 Helpdesk bkowalski
+  0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 jmiller Assistant01
+  0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
+  0002 00000000 00000000 00000000 00000000 Support anna.schmidt
