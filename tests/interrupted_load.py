@@ -30,8 +30,12 @@ RUNS = 24
 def interrupted_load(workdir, env, listing, replace_lines, sig):
     """Loads the listing and sends sig at once after the given number of
     replace lines; returns the exit status."""
+    # The signals' own actions, even where this test was started with them
+    # ignored (as a background job of a shell is, for SIGINT).
     proc = subprocess.Popen(["telvdelegate", "-i", listing, SERVER], cwd=workdir, env=env,
-                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE)
+                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                            preexec_fn=lambda: [signal.signal(s, signal.SIG_DFL)
+                                                for s in (signal.SIGINT, signal.SIGTERM)])
     seen = 0
     for line in proc.stdout:
         seen += line.startswith(b"Replace existing delegate: ")
