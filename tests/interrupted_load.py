@@ -1,13 +1,10 @@
 #!/usr/bin/env python3
 """A replacing load ended by SIGINT or SIGTERM loses no delegation.
 
-Each line of the file replaces a pair the server holds: the old delegation
-is removed, then the new one saved. The load is interrupted again and
-again, each time just after a "Replace existing delegate" line, at a random
-one, which is when the tool is about to remove or has just removed the
-pair. After each run every pair is on the server exactly once, with its
-old or its new values, and the run was ended by the signal it got.
-
+Every line of the file replaces a pair: the old delegation is removed, then
+the new one saved. Each run is signalled just after a random "Replace
+existing delegate" line, as the tool removes the pair; then every pair is
+there exactly once, with its old or new values, and the signal ended the run.
 Run with --bin naming the folder of telvdelegate and telvemu.
 """
 
@@ -67,10 +64,9 @@ def run_test(workdir, bin_dir):
                                   rng.randint(1, PAIRS - 50), sig)
         if status != -sig:
             raise Failure("run %d: the load got %s but exited %d" % (run, sig.name, status))
-        stored = collections.Counter((fold(row[5]), fold(row[6]))
-                                     for _, row in read_database(database))
-        wrong = [row for _, row in read_database(database)
-                 if row not in allowed[(fold(row[5]), fold(row[6]))]]
+        rows = [row for _, row in read_database(database)]
+        stored = collections.Counter((fold(row[5]), fold(row[6])) for row in rows)
+        wrong = [row for row in rows if row not in allowed[(fold(row[5]), fold(row[6]))]]
         missing = [pair for pair in allowed if stored[pair] != 1]
         if missing or wrong:
             raise Failure("run %d, after %s: pairs not there exactly once: %s; rows with values"
