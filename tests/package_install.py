@@ -7,7 +7,7 @@ In a scratch folder of its own, apart from the source and build trees:
 2. the Debian package's control fields, its Depends against the packages
    that hold the libraries its programs need, its exact file list, no
    maintainer scripts, and, where lintian is installed, not one error or
-   warning of lintian's;
+   warning of lintian's, nor a note of a binary built without hardening;
 3. dpkg --root installs it into a scratch root; the installed telvemu makes
    the demo server and the installed telvdelegate lists it, backs it up and
    restores it into another server, each run compared whole with its
@@ -231,8 +231,9 @@ def check_deb(deb, version, arch, libdir, workdir):
 
 
 def check_lintian(deb):
-    """lintian's verdict: every tag it prints, shown; an error or a warning
-    fails. Skipped where lintian is not installed."""
+    """lintian's verdict: every tag it prints, shown; an error, a warning or
+    a binary without a hardening flag (an informational tag) fails. Skipped
+    where lintian is not installed."""
     if shutil.which("lintian") is None:
         print("lintian: not installed, not run")
         return
@@ -243,9 +244,9 @@ def check_lintian(deb):
     output = completed.stdout.decode("utf-8", "replace")
     tags = [line for line in output.splitlines() if re.match(r"^[EWIPXO]: ", line)]
     print("lintian: %d tags%s" % (len(tags), "".join("\n  " + tag for tag in tags)))
-    faults = [tag for tag in tags if tag[0] in "EW"]
+    faults = [tag for tag in tags if tag[0] in "EW" or ": hardening-" in tag]
     if faults or completed.returncode != 0:
-        raise Failure("lintian exited %d with errors or warnings:\n%s"
+        raise Failure("lintian exited %d, with errors, warnings or hardening notes:\n%s"
                       % (completed.returncode, output))
 
 
