@@ -3,14 +3,14 @@
 #
 # A cross-build finds no SQLite for Windows on this machine, so it compiles
 # one from the amalgamation in TELV_SQLITE_AMALGAMATION_DIR: by default the
-# one .ci/sqlite_amalgamation makes from Debian's source package of SQLite,
+# one tests/sqlite_amalgamation.sh makes from Debian's source package of SQLite,
 # or any other the builder names. The build fetches nothing itself.
 set(TELV_SQLITE_AMALGAMATION_DIR ${PROJECT_SOURCE_DIR}/_deps/sqlite CACHE PATH
-    "Folder holding SQLite's sqlite3.c and sqlite3.h (made by .ci/sqlite_amalgamation)")
+    "Folder holding SQLite's sqlite3.c and sqlite3.h (made by tests/sqlite_amalgamation.sh)")
 
 set(sqlite_dir ${TELV_SQLITE_AMALGAMATION_DIR})
 if(NOT EXISTS ${sqlite_dir}/sqlite3.c OR NOT EXISTS ${sqlite_dir}/sqlite3.h)
-  message(FATAL_ERROR "No SQLite amalgamation in ${sqlite_dir}: run .ci/sqlite_amalgamation "
+  message(FATAL_ERROR "No SQLite amalgamation in ${sqlite_dir}: run tests/sqlite_amalgamation.sh "
                       "first, or name a folder holding sqlite3.c and sqlite3.h with "
                       "-DTELV_SQLITE_AMALGAMATION_DIR")
 endif()

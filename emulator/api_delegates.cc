@@ -1,8 +1,12 @@
 // The client library's calls that change a server's delegations.
+#include <string.h>
+
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <string>
 
+#include "caller_checks.h"
 #include "delegation_rows.h"
 #include "error_codes.h"
 #include "exports.h"
@@ -14,6 +18,16 @@
 
 namespace {
 
+// The largest entry ID a record can carry.
+constexpr sqlite3_int64 kLastEntryId = 0xFFFFFFFF;
+
+// Whether a user-ID field holds anything after the NUL that ends the ID.
+bool HasBytesAfterUserId(const char (&field)[kUserIdFieldSize]) {
+  const char* end = static_cast<const char*>(memchr(field, '\0', kUserIdFieldSize));
+  return end != nullptr &&
+         std::any_of(end, field + kUserIdFieldSize, [](char c) { return c != 0; });
+}
+
 uint32_t Fail(Store* store) {
   RegistryRememberDatabaseError(StoreError(store));
   StoreRollback(store);
@@ -23,6 +37,7 @@ uint32_t Fail(Store* store) {
 }  // namespace
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t entryId) {
+  CheckCallerFlushed("TelvDeleteDelegate");
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -50,12 +65,21 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t e
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegateRecord* record) {
+  CheckCallerFlushed("TelvSaveDelegate");
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
   if (record == nullptr) {
     return kErrBadArgument;
+  }
+  // A caller that sends a listed record back unchanged, or one it did not
+  // zero first, is refused: the real server may read those bytes.
+  if (record->entryId != 0) {
+    return kErrEntryIdGiven;
+  }
+  if (HasBytesAfterUserId(record->delegator) || HasBytesAfterUserId(record->delegate)) {
+    return kErrUserIdTrailingBytes;
   }
   DelegationRow row = RowFromRecord(*record);
   std::lock_guard<std::mutex> lock(server->mutex);
@@ -76,7 +100,16 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegate
   }
   // The caller's record stays as it was: a new entry ID becomes known only
   // through a fresh list.
-  if (!RowsInsert(store, row, nullptr) || !StoreCommit(store)) {
+  if (!RowsInsert(store, row, nullptr)) {
+    return Fail(store);
+  }
+  // Entry IDs are 32 bits wide and never given out twice, so they never
+  // wrap: past the last one, saves fail.
+  if (sqlite3_last_insert_rowid(store->db) > kLastEntryId) {
+    StoreRollback(store);
+    return kErrEntryIdsExhausted;
+  }
+  if (!StoreCommit(store)) {
     return Fail(store);
   }
   return 0;

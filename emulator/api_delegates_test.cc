@@ -6,6 +6,8 @@
 
 #include "error_codes.h"
 #include "gtest/gtest.h"
+#include "server_files.h"
+#include "store.h"
 #include "telvwin32.h"
 #include "test_support.h"
 
@@ -50,7 +52,6 @@ class DelegateApiTest : public EmulatorTest {
 
 TEST_F(DelegateApiTest, SaveStoresEveryFieldAndLeavesTheCallersRecordAlone) {
   TelvDelegateRecord record = Record("Sales", "anna.schmidt");
-  record.entryId = 777;
   record.masks[1] = 0x12345678;
   record.reserved[0] = 1;
   record.reserved[949] = 0xEE;
@@ -64,6 +65,29 @@ TEST_F(DelegateApiTest, SaveStoresEveryFieldAndLeavesTheCallersRecordAlone) {
   copy.entryId = 1;
   EXPECT_EQ(memcmp(&stored[0], &copy, sizeof(copy)), 0);
   EXPECT_EQ(Dump("srv1"), "1 0002 0FFFFFFF 12345678 00000000 0FFFFFF9 Sales anna.schmidt\n");
+}
+
+TEST_F(DelegateApiTest, SaveRefusesAnEntryIdOrBytesAfterAUserId) {
+  TelvDelegateRecord record = Record("Sales", "anna.schmidt");
+  record.entryId = 777;
+  EXPECT_EQ(TelvSaveDelegate(server_, &record), kErrEntryIdGiven);
+  record.entryId = 0;
+  record.delegator[21] = 'x';
+  EXPECT_EQ(TelvSaveDelegate(server_, &record), kErrUserIdTrailingBytes);
+  EXPECT_EQ(ErrorText(kErrEntryIdGiven), "Entry ID of a new delegate must be 0");
+  EXPECT_EQ(ErrorText(kErrUserIdTrailingBytes), "Delegate record holds bytes after a user ID");
+  EXPECT_EQ(Dump("srv1"), "");
+}
+
+TEST_F(DelegateApiTest, EntryIdsNeverWrap) {
+  Store store;
+  ASSERT_TRUE(ServerOpen("srv1", &store, nullptr));
+  ASSERT_TRUE(StoreExec(
+      &store, "INSERT INTO sqlite_sequence (name, seq) VALUES ('delegations', 4294967294)"));
+  Save("a", "b");
+  TelvDelegateRecord record = Record("c", "d");
+  EXPECT_EQ(TelvSaveDelegate(server_, &record), kErrEntryIdsExhausted);
+  EXPECT_EQ(Dump("srv1"), "4294967295 0002 0FFFFFFF 00000000 00000000 0FFFFFF9 a b\n");
 }
 
 TEST_F(DelegateApiTest, SavedFieldWithoutNulKeepsAll22Characters) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "caller_checks.h"
 #include "delegation_rows.h"
 #include "error_codes.h"
 #include "exports.h"
@@ -81,6 +82,7 @@ uint32_t DeliverFrom(uint32_t listHandle, void** element, bool restart) {
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const char* user,
                                                       uint32_t /*a*/, uint32_t /*b*/,
                                                       uint32_t /*c*/, uint32_t* listHandle) {
+  CheckCallerFlushed("TelvGetDelegateList");
   if (listHandle == nullptr) {
     return kErrBadArgument;
   }
@@ -98,6 +100,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const cha
   }
   uint32_t faultCode = 0;
   auto list = std::make_shared<DelegateList>();
+  list->server = handle;
   bool loaded =
       ListFault(store, user, &faultCode) && (faultCode != 0 || LoadList(store, user, list.get()));
   if (!loaded) {
@@ -115,6 +118,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const cha
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
+  CheckCallerFlushed("TelvListSort");
   std::shared_ptr<DelegateList> list = HandleList(listHandle);
   if (list == nullptr) {
     return kErrInvalidListHandle;
@@ -131,13 +135,16 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareF
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetFirstElementPtr(uint32_t listHandle, void** element) {
+  CheckCallerFlushed("TelvListGetFirstElementPtr");
   return DeliverFrom(listHandle, element, true);
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t listHandle, void** element) {
+  CheckCallerFlushed("TelvListGetNextElementPtr");
   return DeliverFrom(listHandle, element, false);
 }
 
 TELV_EXPORT void TELVAPI_CALL TelvCloseListHandle(uint32_t listHandle) {
+  CheckCallerFlushed("TelvCloseListHandle");
   HandleRemoveList(listHandle);
 }

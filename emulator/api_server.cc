@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "caller_checks.h"
 #include "emulator_env.h"
 #include "error_codes.h"
 #include "error_texts.h"
@@ -52,11 +53,13 @@ void SetError(uint32_t* error, uint32_t code) {
 }  // namespace
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetAPIVersion(void) {
+  CheckCallerFlushed("TelvGetAPIVersion");
   return EnvApiVersion();
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName, int32_t /*mode*/,
                                                          uint32_t* error) {
+  CheckCallerFlushed("TelvCreateServerHandle");
   if (serverName == nullptr) {
     SetError(error, kErrBadArgument);
     return 0;
@@ -93,6 +96,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName,
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*release*/,
                                                    uint32_t /*flags*/) {
+  CheckCallerFlushed("TelvVersionCheck");
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -102,6 +106,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*r
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info) {
+  CheckCallerFlushed("TelvGetServerInfo2");
   std::shared_ptr<OpenServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
@@ -140,6 +145,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info
 }
 
 TELV_EXPORT void TELVAPI_CALL TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
+  CheckCallerFlushed("TelvStringTelvErr");
   if (buffer == nullptr || size <= 0) {
     return;
   }
@@ -150,5 +156,9 @@ TELV_EXPORT void TELVAPI_CALL TelvStringTelvErr(uint32_t code, char* buffer, int
 }
 
 TELV_EXPORT void TELVAPI_CALL TelvCloseServerHandle(uint32_t handle) {
+  CheckCallerFlushed("TelvCloseServerHandle");
+  if (HandleServer(handle) != nullptr) {
+    CheckListsClosed(handle, "as the server handle is closed");
+  }
   HandleRemoveServer(handle);
 }

@@ -15,6 +15,9 @@ constexpr CodeText kTexts[] = {
     {kErrNoSuchDelegate, "Delegate entry not found"},
     {kErrDatabase, "Telvane server database error"},
     {kErrBadArgument, "Invalid parameter"},
+    {kErrEntryIdGiven, "Entry ID of a new delegate must be 0"},
+    {kErrUserIdTrailingBytes, "Delegate record holds bytes after a user ID"},
+    {kErrEntryIdsExhausted, "No entry ID left for a new delegate"},
 };
 
 }  // namespace

@@ -19,6 +19,13 @@ constexpr uint32_t kErrNoSuchDelegate = 0x2715;
 constexpr uint32_t kErrDatabase = 0x2716;
 // A required pointer was null.
 constexpr uint32_t kErrBadArgument = 0x2717;
+// A record to save carries an entry ID: only the server gives those out.
+constexpr uint32_t kErrEntryIdGiven = 0x2718;
+// A record to save holds bytes after the end of a user ID, which a caller
+// that builds its records whole never leaves there.
+constexpr uint32_t kErrUserIdTrailingBytes = 0x2719;
+// Every entry ID a record can hold has been given out.
+constexpr uint32_t kErrEntryIdsExhausted = 0x271A;
 
 // The built-in text of a code, or null when the code is not built in.
 const char* BuiltInErrorText(uint32_t code);

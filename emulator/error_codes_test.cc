@@ -8,9 +8,10 @@
 namespace {
 
 TEST(ErrorCodesTest, EveryBuiltInCodeIsDistinctNonZeroAndHasText) {
-  const uint32_t codes[] = {kErrUnknownServer, kErrInvalidHandle,  kErrInvalidListHandle,
-                            kErrEndOfList,     kErrNoSuchDelegate, kErrDatabase,
-                            kErrBadArgument};
+  const uint32_t codes[] = {kErrUnknownServer,    kErrInvalidHandle,  kErrInvalidListHandle,
+                            kErrEndOfList,        kErrNoSuchDelegate, kErrDatabase,
+                            kErrBadArgument,      kErrEntryIdGiven,   kErrUserIdTrailingBytes,
+                            kErrEntryIdsExhausted};
   std::set<uint32_t> seen;
   for (uint32_t code : codes) {
     EXPECT_NE(code, 0u);

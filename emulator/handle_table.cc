@@ -1,5 +1,6 @@
 #include "handle_table.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
@@ -86,4 +87,18 @@ std::shared_ptr<DelegateList> HandleList(uint32_t handle) {
 
 void HandleRemoveList(uint32_t handle) {
   Remove(&Tables::lists, handle);
+}
+
+std::vector<OpenListHandle> HandleOpenLists(uint32_t server) {
+  std::vector<OpenListHandle> open;
+  Tables& tables = GetTables();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  for (const auto& entry : tables.lists) {
+    if (server == 0 || entry.second->server == server) {
+      open.push_back({entry.first, entry.second->server});
+    }
+  }
+  std::sort(open.begin(), open.end(),
+            [](const OpenListHandle& a, const OpenListHandle& b) { return a.list < b.list; });
+  return open;
 }

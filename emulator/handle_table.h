@@ -27,6 +27,8 @@ struct OpenServer {
 
 struct DelegateList {
   std::mutex mutex;
+  // The server handle the list was fetched through.
+  uint32_t server = 0;
   RecordVector records;
   // Index of the element the next "next" call delivers.
   size_t next = 0;
@@ -44,5 +46,13 @@ void HandleRemoveServer(uint32_t handle);
 uint32_t HandleAddList(std::shared_ptr<DelegateList> list);
 std::shared_ptr<DelegateList> HandleList(uint32_t handle);
 void HandleRemoveList(uint32_t handle);
+
+struct OpenListHandle {
+  uint32_t list;
+  uint32_t server;
+};
+// The list handles still open that were fetched through the server handle;
+// with 0, all of them. In ascending order.
+std::vector<OpenListHandle> HandleOpenLists(uint32_t server);
 
 #endif  // EMULATOR_HANDLE_TABLE_H_

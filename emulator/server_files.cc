@@ -109,6 +109,20 @@ bool ServerRemove(const std::string& name, std::string* error) {
     return false;
   }
   std::error_code ec;
+  if (!fs::exists(path, ec)) {
+    *error = "server '" + name + "' does not exist";
+    return false;
+  }
+  // Only a server's database goes: a file put there by mistake may be
+  // something its owner still needs.
+  {
+    Store store;
+    std::string reportedName;
+    if (!StoreOpen(path, false, &store, nullptr) || !ServerReportedName(&store, &reportedName)) {
+      *error = path + " is not a server database; left alone";
+      return false;
+    }
+  }
   if (!fs::remove(path, ec)) {
     *error =
         ec ? "cannot remove " + path + ": " + ec.message() : "server '" + name + "' does not exist";

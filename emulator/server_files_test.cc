@@ -55,6 +55,14 @@ TEST_F(ServerFilesTest, RemoveDeletesTheDatabaseAndItsWalFiles) {
   EXPECT_EQ(error, "server 'srv1' does not exist");
 }
 
+TEST_F(ServerFilesTest, RemoveLeavesAFileThatIsNoServerDatabase) {
+  std::ofstream(dir_ + "/notes.db") << "not a database, but someone's notes\n";
+  std::string error;
+  EXPECT_FALSE(ServerRemove("notes", &error));
+  EXPECT_EQ(error, dir_ + "/notes.db is not a server database; left alone");
+  EXPECT_TRUE(fs::exists(dir_ + "/notes.db"));
+}
+
 TEST_F(ServerFilesTest, ServerUsesWriteAheadLogging) {
   std::string error;
   ASSERT_TRUE(ServerCreate("srv1", &error));

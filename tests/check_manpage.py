@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Checks the manual page man/telvdelegate.1 against the built tool.
+"""Checks the manual pages man/telvdelegate.1 and man/telvemu.1 against the
+built programs.
 
 - man --warnings prints nothing for the page, and its rendering at 80
   columns has no line longer than that;
@@ -11,9 +12,14 @@
   usage, an input file that does not exist, an output file in a missing
   folder, a server that cannot be reached, and a listing that runs.
 
-Then it makes sure that these checks can fail: a copy of the page without
-the entry of one option, or of one exit status, must be refused, for every
-option and every status in turn.
+- telvemu's page documents exactly the commands and fault kinds of its
+  usage text, each with the arguments the usage gives it, the environment
+  variables the emulator's sources read, and the exit statuses telvemu
+  gives for a command done, a server that does not exist and no command.
+
+Then it makes sure that these checks can fail: a copy of a page without
+the entry of one option, command, fault kind, variable or exit status must
+be refused, for every one in turn.
 
 Exit status 0 when all holds, 1 otherwise, 77 when man is missing.
 """
@@ -81,6 +87,10 @@ def tags(lines):
     return [roff_text(lines[i + 1]) for i, line in enumerate(lines[:-1]) if line == ".TP"]
 
 
+def first_word(tag):
+    return re.split(r"[ ,]", tag)[0]
+
+
 def usage_options(bin_dir, workdir):
     """[(option, value name or None)] from the usage text the tool prints."""
     status, lines = run([os.path.join(bin_dir, "telvdelegate")], workdir,
@@ -141,9 +151,9 @@ def declared_statuses(source_dir):
     return found
 
 
-def check_page(page, options, statuses):
-    """Raises Failure unless the page documents exactly the options and
-    statuses."""
+def page_sections(page, names):
+    """The sections of a page that renders without a warning within 80
+    columns and has the sections names."""
     code, text, errors = render(page, warnings=True)
     if code != 0 or errors:
         raise Failure("man --warnings -l %s exited %d:\n%s" % (page, code, errors))
@@ -152,10 +162,28 @@ def check_page(page, options, statuses):
         raise Failure("lines longer than 80 columns:\n" + "\n".join(long_lines))
     with open(page, encoding="utf-8") as f:
         parts = sections(f.read())
-    for name in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS", "ENVIRONMENT",
-                 "EXAMPLES", "SEE ALSO"):
+    for name in ("NAME", "SYNOPSIS", "DESCRIPTION", "EXIT STATUS", "ENVIRONMENT", "EXAMPLES",
+                 "SEE ALSO") + names:
         if name not in parts:
-            raise Failure("no section %s" % name)
+            raise Failure("%s: no section %s" % (page, name))
+    return parts
+
+
+def check_statuses(lines, statuses):
+    listed = set()
+    for tag in tags(lines):
+        if not tag.isdigit():
+            raise Failure("EXIT STATUS: tag %r is not a status" % tag)
+        listed.add(int(tag))
+    if listed != statuses:
+        raise Failure("EXIT STATUS documents %s; the program uses %s"
+                      % (sorted(listed), sorted(statuses)))
+
+
+def check_page(page, options, statuses):
+    """Raises Failure unless the page documents exactly the options and
+    statuses."""
+    parts = page_sections(page, ("OPTIONS",))
 
     documented = {}
     for tag in tags(parts["OPTIONS"]):
@@ -175,46 +203,92 @@ def check_page(page, options, statuses):
             raise Failure("OPTIONS: %s documented with value %r, the usage says %r"
                           % (option, documented[option], value))
 
-    listed = set()
-    for tag in tags(parts["EXIT STATUS"]):
-        if not tag.isdigit():
-            raise Failure("EXIT STATUS: tag %r is not a status" % tag)
-        listed.add(int(tag))
-    if listed != statuses:
-        raise Failure("EXIT STATUS documents %s; the tool uses %s"
-                      % (sorted(listed), sorted(statuses)))
+    check_statuses(parts["EXIT STATUS"], statuses)
 
 
-def without_entry(source, section, first_word):
+def emulator_usage(bin_dir, workdir):
+    """{command: [its synopses, lower case]} from telvemu's usage text, and
+    the statuses of a command done, a server that does not exist and no
+    command."""
+    env = build_environment(workdir, bin_dir)
+    telvemu = os.path.join(bin_dir, "telvemu")
+    status, lines = run([telvemu], workdir, env)
+    runs = [(status, 2), (run([telvemu, "demo"], workdir, env)[0], 0),
+            (run([telvemu, "dump", "nosuch"], workdir, env)[0], 1)]
+    if any(got != expected for got, expected in runs):
+        raise Failure("telvemu exited %s, not 2, 0 and 1" % [got for got, _ in runs])
+    commands = {}
+    for line in lines:
+        m = re.match(r"^  ([a-z].*?)(  |$)", line)
+        if m:
+            synopsis = m.group(1).lower()
+            commands.setdefault(synopsis.split(" ")[0], []).append(synopsis)
+    if len(commands) < 9 or len(commands.get("fault", [])) < 9:
+        raise Failure("telvemu's usage not understood:\n" + "\n".join(lines))
+    return commands, {expected for _, expected in runs}
+
+
+def environment_variables(source_dir):
+    found = set()
+    for path in glob.glob(os.path.join(source_dir, "*.cc")):
+        if not path.endswith("_test.cc"):
+            with open(path, encoding="utf-8") as f:
+                found.update(re.findall(r'getenv\("(\w+)"\)', f.read()))
+    if not found:
+        raise Failure("no getenv(\"...\") in %s" % source_dir)
+    return found
+
+
+def check_emulator_page(page, commands, variables, statuses):
+    """Raises Failure unless telvemu's page documents exactly its commands,
+    with the arguments of the usage, the fault kinds likewise, the
+    variables and the statuses."""
+    parts = page_sections(page, ("COMMANDS", "FAULTS"))
+    documented = tags(parts["COMMANDS"])
+    if sorted(map(first_word, documented)) != sorted(commands):
+        raise Failure("COMMANDS documents %s; telvemu has %s"
+                      % (sorted(map(first_word, documented)), sorted(commands)))
+    for tag in documented:
+        if first_word(tag) != "fault" and [tag] != commands[first_word(tag)]:
+            raise Failure("COMMANDS: %r, the usage says %s" % (tag, commands[first_word(tag)]))
+    kinds = sorted(synopsis[len("fault server "):] for synopsis in commands["fault"])
+    if sorted(tags(parts["FAULTS"])) != kinds:
+        raise Failure("FAULTS documents %s; the usage says %s"
+                      % (sorted(tags(parts["FAULTS"])), kinds))
+    if set(tags(parts["ENVIRONMENT"])) != variables:
+        raise Failure("ENVIRONMENT documents %s; the emulator reads %s"
+                      % (sorted(tags(parts["ENVIRONMENT"])), sorted(variables)))
+    check_statuses(parts["EXIT STATUS"], statuses)
+
+
+def without_entry(source, section, word):
     """The page source without the .TP entry of the given section whose tag
-    begins with first_word (as roff writes it, "\\-aa" for -aa)."""
+    begins with word, as printed."""
     lines = source.split("\n")
     in_section = False
     for i, line in enumerate(lines):
         if line.startswith(".SH"):
             in_section = line[3:].strip().strip('"') == section
         elif (in_section and line == ".TP" and i + 1 < len(lines)
-              and re.match(r"^\.[A-Z]* *" + re.escape(first_word) + r"( |$)", lines[i + 1])):
+              and first_word(roff_text(lines[i + 1])) == word):
             end = i + 1
             while end < len(lines) and not re.match(r"^\.(TP|PP|IP|SH)\b", lines[end]):
                 end += 1
             return "\n".join(lines[:i] + lines[end:])
-    raise Failure("no .TP entry for %s in section %s of the page" % (first_word, section))
+    raise Failure("no .TP entry for %s in section %s of the page" % (word, section))
 
 
-def check_mutants(page, options, statuses, workdir):
-    """Every copy of the page that lacks one entry must fail check_page."""
+def check_mutants(page, mutants, check, workdir):
+    """Every copy of the page that lacks one entry of mutants, (section,
+    first word of the tag), must fail check(page)."""
     with open(page, encoding="utf-8") as f:
         source = f.read()
-    mutants = [("OPTIONS", option.replace("-", "\\-")) for option, _ in options]
-    mutants.append(("OPTIONS", "\\-?"))
-    mutants += [("EXIT STATUS", str(status)) for status in sorted(statuses)]
     for section, word in mutants:
         path = os.path.join(workdir, "mutant.1")
         with open(path, "w", encoding="utf-8") as f:
             f.write(without_entry(source, section, word))
         try:
-            check_page(path, options, statuses)
+            check(path)
         except Failure:
             continue
         raise Failure("a page without the %s entry %s passes the check" % (section, word))
@@ -226,6 +300,8 @@ def main():
     parser.add_argument("--bin", required=True, help="folder of telvdelegate and telvemu")
     parser.add_argument("--page", required=True, help="the manual page source")
     parser.add_argument("--sources", required=True, help="folder of the tool's sources")
+    parser.add_argument("--emulator-page", required=True, help="telvemu's manual page source")
+    parser.add_argument("--emulator-sources", required=True, help="folder of the emulator")
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
     args = parser.parse_args()
     if shutil.which("man") is None:
@@ -240,8 +316,26 @@ def main():
         print("documented: options %s, help forms %s, exit statuses %s"
               % (" ".join(o for o, _ in options), " ".join(HELP_FORMS),
                  " ".join(map(str, sorted(statuses)))))
-        count = check_mutants(args.page, options, statuses, workdir)
+        mutants = [("OPTIONS", option) for option, _ in options] + [("OPTIONS", "-?")]
+        mutants += [("EXIT STATUS", str(status)) for status in sorted(statuses)]
+        count = check_mutants(args.page, mutants,
+                              lambda page: check_page(page, options, statuses), workdir)
         print("refused: %d copies of the page, each without one entry" % count)
+
+        commands, emulator_statuses = emulator_usage(args.bin, workdir)
+        variables = environment_variables(args.emulator_sources)
+        check_emulator_page(args.emulator_page, commands, variables, emulator_statuses)
+        print("telvemu: commands %s, fault kinds %d, variables %s, exit statuses %s"
+              % (" ".join(sorted(commands)), len(commands["fault"]), " ".join(sorted(variables)),
+                 " ".join(map(str, sorted(emulator_statuses)))))
+        mutants = [("COMMANDS", command) for command in commands]
+        mutants += [("FAULTS", first_word(kind[len("fault server "):]))
+                    for kind in commands["fault"]]
+        mutants += [("ENVIRONMENT", variable) for variable in sorted(variables)]
+        mutants += [("EXIT STATUS", str(status)) for status in sorted(emulator_statuses)]
+        count = check_mutants(args.emulator_page, mutants, lambda page: check_emulator_page(
+            page, commands, variables, emulator_statuses), workdir)
+        print("refused: %d copies of telvemu's page, each without one entry" % count)
 
     return run_in_folder("telv-manpage-", args.keep, test)
 

@@ -6,7 +6,10 @@ A transcript is a text file. Lines indented by two blanks and starting with
 output, byte for byte (an empty output line is two blanks alone). A last
 output line "[N]" is a non-zero exit status. Any line not indented is a
 comment. Standard error is merged into standard output, so a sanitizer
-report or a stray message shows up as a difference.
+report or a stray message shows up as a difference. A line in which the
+emulated library reports a fault of its caller (a list left open, a call
+made with messages still unflushed) fails the transcript even where it was
+expected.
 
 Each transcript runs in a fresh folder with its own emulated servers
 (TELVEMU_DIR), without real waits between connection attempts, with the
@@ -70,6 +73,7 @@ import tempfile
 from emulated_servers import environment, mask_build_date
 
 STATUS = re.compile(r"^\[(\d+)\]$")
+CALLER_FAULT = re.compile(r"telvemu: caller fault: ")
 COMMAND_TIMEOUT_SECONDS = 300
 
 # The programs a transcript runs by name, which --valgrind and --wine wrap.
@@ -269,12 +273,15 @@ def main():
 
     actual = []
     problems = []
+    caller_faults = []
     valgrind_runs = 0
     try:
         for kind, text, _ in blocks:
             actual.append(text if kind == "comment" else "  $ " + text)
             if kind == "command":
-                actual.extend("  " + line for line in run(text, workdir, env))
+                output = run(text, workdir, env)
+                actual.extend("  " + line for line in output)
+                caller_faults.extend((text, line) for line in output if CALLER_FAULT.search(line))
                 if valgrind_dir:
                     valgrind_runs += len(os.listdir(logdir))
                     problems.extend((text,) + problem for problem in valgrind_problems(logdir))
@@ -285,6 +292,9 @@ def main():
                 shutil.rmtree(folder, ignore_errors=True)
 
     status = 0
+    for command, line in caller_faults:
+        print("the library reports a fault of the command: %s\n  %s" % (command, line))
+        status = 1
     for command, name, what, log in problems:
         print("valgrind log %s (%s) of the command: %s" % (name, what, command))
         sys.stdout.write(log)

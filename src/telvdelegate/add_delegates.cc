@@ -1,40 +1,46 @@
 // Adding: one delegator gets one or more delegates, all with the
 // permissions of one preset. User IDs typed here name single users, so
 // wildcards are refused: in the delegator the whole add, in a delegate that
-// delegate alone.
+// delegate alone. So is an empty user ID (an unset shell variable): its
+// listing line could never be loaded back.
 
 #include <cstdio>
 
 #include "attribute_text.h"
+#include "console_output.h"
 #include "delegate_tool.h"
 #include "user_id_match.h"
 
 bool DelegateTool::addDelegates(const char* delegator, char** delegates, const char* presetText) {
+  if (delegator[0] == '\0') {
+    printMessage("Delegator user-ID to add cannot be empty\n");
+    return false;
+  }
   if (hasWildcards(delegator)) {
-    std::printf("Delegator user-ID to add cannot contain wildcards: %s\n", delegator);
-    std::fflush(stdout);
+    printMessage("Delegator user-ID to add cannot contain wildcards: %s\n", delegator);
     return false;
   }
   DelegateAttributes attributes;
   if (!readAttributeText(presetText, &attributes)) {
-    std::printf("Malformed delegate info: '%s'\n", presetText);
-    std::fflush(stdout);
+    printMessage("Malformed delegate info: '%s'\n", presetText);
     return false;
   }
 
   int added = 0;
   int errors = 0;
   for (char** delegate = delegates; *delegate != nullptr; ++delegate) {
+    if ((*delegate)[0] == '\0') {
+      printMessage("Delegatee user-ID to add cannot be empty\n");
+      continue;  // counts as neither an addition nor an error
+    }
     if (hasWildcards(*delegate)) {
-      std::printf("Delegatee user-ID to add cannot contain wildcards: %s\n", *delegate);
-      std::fflush(stdout);
+      printMessage("Delegatee user-ID to add cannot contain wildcards: %s\n", *delegate);
       continue;  // counts as neither an addition nor an error
     }
     storeDelegate(attributes, delegator, *delegate, &added, &errors);
   }
 
-  std::printf("\n");
-  std::printf("Delegates added:%d, errors:%d\n", added, errors);
-  std::fflush(stdout);
+  printUnflushed("\n");
+  printMessage("Delegates added:%d, errors:%d\n", added, errors);
   return true;
 }

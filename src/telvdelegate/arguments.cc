@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console_output.h"
 #include "user_id_match.h"
 
 const char kUsageTitle[] = "Manage in-box delegates on a Telvane server.\n";
@@ -108,27 +109,27 @@ const char* parseArguments(int argc, char** argv, Arguments* arguments) {
 }
 
 void printUsage(const char* message) {
-  std::fputs(message, stdout);
-  std::printf("\n");
-  std::printf("usage:  %s [-option...] [-s] serverID [userID...]\n", kProgramName);
-  std::printf("        %s [-option...] [-s] serverID userID delegateID...\n", kProgramName);
-  std::printf("\n");
-  std::printf("Options:\n");
-  std::printf("    -s host     Telvane server name or IP address.\n");
-  std::printf("    -aa         Add delegates with all permissions.\n");
-  std::printf("    -ae         Add delegates with editor permissions.\n");
-  std::printf("    -an         Add delegates with no permissions.\n");
-  std::printf("    -ao         Add delegates with owner permissions.\n");
-  std::printf("    -ar         Add delegates with reviewer permissions.\n");
-  std::printf("    -d          Delete delegates.\n");
-  std::printf("    -l          Long (verbose) format.\n");
-  std::printf("    -i file     Input file to load.\n");
-  std::printf("    -o file     Output file (default is standard output).\n");
-  std::printf("\n");
-  std::printf("If no delegator user-IDs are specified, a list of all delegates is printed.\n");
-  std::printf("User names may contain '?' and '*' wildcard characters.\n");
-  std::printf("Adding (-a) or deleting (-d) delegates requires both a delegator and a\n");
-  std::printf("delegatee user-ID.\n");
-  std::printf("An input file (-i) to load must be the output file (-o) from a previous run.\n");
-  std::fflush(stdout);
+  printUnflushed("%s", message);
+  printUnflushed("\n");
+  printUnflushed("usage:  %s [-option...] [-s] serverID [userID...]\n", kProgramName);
+  printUnflushed("        %s [-option...] [-s] serverID userID delegateID...\n", kProgramName);
+  printUnflushed("\n");
+  printUnflushed("Options:\n");
+  printUnflushed("    -s host     Telvane server name or IP address.\n");
+  printUnflushed("    -aa         Add delegates with all permissions.\n");
+  printUnflushed("    -ae         Add delegates with editor permissions.\n");
+  printUnflushed("    -an         Add delegates with no permissions.\n");
+  printUnflushed("    -ao         Add delegates with owner permissions.\n");
+  printUnflushed("    -ar         Add delegates with reviewer permissions.\n");
+  printUnflushed("    -d          Delete delegates.\n");
+  printUnflushed("    -l          Long (verbose) format.\n");
+  printUnflushed("    -i file     Input file to load.\n");
+  printUnflushed("    -o file     Output file (default is standard output).\n");
+  printUnflushed("\n");
+  printUnflushed("If no delegator user-IDs are specified, a list of all delegates is printed.\n");
+  printUnflushed("User names may contain '?' and '*' wildcard characters.\n");
+  printUnflushed("Adding (-a) or deleting (-d) delegates requires both a delegator and a\n");
+  printUnflushed("delegatee user-ID.\n");
+  printUnflushed("An input file (-i) to load must be the output file (-o) from a previous run.\n");
+  flushMessages();
 }

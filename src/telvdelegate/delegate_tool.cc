@@ -2,13 +2,15 @@
 
 #include <cerrno>
 
+#include "console_output.h"
+
 DelegateTool::~DelegateTool() {
   if (input_ != nullptr) {
     std::fclose(input_);
     input_ = nullptr;
   }
   if (output_ != nullptr) {
-    std::fflush(output_);
+    flushOutput();
     if (output_ != stdout) {
       std::fclose(output_);
     }
@@ -40,7 +42,12 @@ void DelegateTool::flushOutput() {
   // A listing line is far shorter than the stream's buffer, so a write to a
   // full disk fails here, at the flush after its line, with the reason in
   // errno. Should one fail earlier, the stream's error flag still tells.
-  if (std::fflush(output_) != 0 && outputError_ == 0) {
+  int flushed = std::fflush(output_);
+  if ((flushed != 0 || std::ferror(output_)) && outputError_ == 0) {
     outputError_ = errno != 0 ? errno : EIO;
+    // On standard output the listing is part of what the run reports.
+    if (output_ == stdout) {
+      noteStandardOutputFailure(outputError_);
+    }
   }
 }

@@ -7,7 +7,9 @@
 
 #include <cstdio>
 
+#include "console_output.h"
 #include "delegate_tool.h"
+#include "interruptions.h"
 #include "record_user_id.h"
 #include "telvwin32.h"
 #include "user_id_match.h"
@@ -15,8 +17,7 @@
 bool DelegateTool::deleteDelegates(const char* delegatorPattern, char** delegatePatterns) {
   uint32_t list = 0;
   if (TelvGetDelegateList(serverHandle(), nullptr, 0, 0, 0, &list) != 0) {
-    std::printf("Can't retrieve delegates for: %s\n", delegatorPattern);
-    std::fflush(stdout);
+    printMessage("Can't retrieve delegates for: %s\n", delegatorPattern);
     return false;
   }
 
@@ -33,19 +34,21 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern, char** delegate
     if (!matchesAnyPattern(delegate.text, delegatePatterns)) {
       continue;  // a delegation matching several patterns is still removed once
     }
+    // A removal and its line are one: an interruption waits for the line.
+    holdInterruptions();
     uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
     if (code == 0) {
-      std::printf("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
+      printUnflushed("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
       ++removed;
     } else {
-      std::printf("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
-                  delegate.text);
+      printUnflushed("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
+                     delegator.text, delegate.text);
     }
-    std::fflush(stdout);
+    flushMessages();
+    releaseInterruptions();
   }
   TelvCloseListHandle(list);
 
-  std::printf("Delegates removed: %d\n", removed);
-  std::fflush(stdout);
+  printMessage("Delegates removed: %d\n", removed);
   return removed > 0;
 }

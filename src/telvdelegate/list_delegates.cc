@@ -9,9 +9,11 @@
 // flushed after every line, so an administrator watching a long listing
 // sees it as it comes.
 
+#include <cerrno>
 #include <cstdio>
 
 #include "attribute_text.h"
+#include "console_output.h"
 #include "delegate_tool.h"
 #include "listing_file.h"
 #include "record_user_id.h"
@@ -19,20 +21,16 @@
 #include "user_id_match.h"
 
 bool DelegateTool::listDelegates(char** patterns) {
-  std::printf("Retrieving in-box delegates list...\n");
-  std::fflush(stdout);
+  printMessage("Retrieving in-box delegates list...\n");
   uint32_t list = 0;
   if (TelvGetDelegateList(serverHandle(), nullptr, 0, 0, 0, &list) != 0) {
-    std::printf("Can't retrieve delegates list: %s\n", serverName());
-    std::fflush(stdout);
+    printMessage("Can't retrieve delegates list: %s\n", serverName());
     return false;
   }
 
-  std::printf("Sorting delegates list...\n");
-  std::fflush(stdout);
+  printMessage("Sorting delegates list...\n");
   if (TelvListSort(list, compareDelegations) != 0) {
-    std::printf("Can't sort delegates list: %s\n", serverName());
-    std::fflush(stdout);
+    printMessage("Can't sort delegates list: %s\n", serverName());
     TelvCloseListHandle(list);  // the list is ours even when it could not be sorted
     return false;
   }
@@ -65,6 +63,7 @@ bool DelegateTool::listDelegates(char** patterns) {
     previousDelegate = delegate;
 
     const char* mark = repeat ? " *" : "";
+    errno = 0;  // so that flushOutput finds the reason of a write that fails now
     if (longFormat_) {
       if (entries == 1) {
         writeListingHeader(output_);
@@ -82,7 +81,6 @@ bool DelegateTool::listDelegates(char** patterns) {
   flushOutput();
   TelvCloseListHandle(list);
 
-  std::printf("delegators:%d, delegates:%d\n", delegators, entries);
-  std::fflush(stdout);
+  printMessage("delegators:%d, delegates:%d\n", delegators, entries);
   return true;
 }

@@ -13,9 +13,12 @@
 // A read that fails ends the load with a report, not as if the file had
 // ended there.
 
+#include <cinttypes>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "console_output.h"
 #include "delegate_tool.h"
 #include "listing_file.h"
 #include "user_id_match.h"
@@ -24,16 +27,16 @@ namespace {
 
 // Reports a read of the input that failed, with the number of the line it
 // was meant to give.
-void reportReadFailure(int line, int error) {
-  std::printf("Can't read input file: line %d: %s\n", line, std::strerror(error));
-  std::fflush(stdout);
+void reportReadFailure(uint64_t line, int error) {
+  printMessage("Can't read input file: line %" PRIu64 ": %s\n", line, std::strerror(error));
 }
 
 }  // namespace
 
 bool DelegateTool::loadDelegates(char** patterns) {
   char line[kListingLineLength + 1];
-  int lines = 1;
+  // Any count of lines an input can have, endless standard input included.
+  uint64_t lines = 1;
   int added = 0;
   int errors = 0;
 
@@ -46,8 +49,7 @@ bool DelegateTool::loadDelegates(char** patterns) {
     return false;  // an empty input, as a listing that matched nothing leaves
   }
   if (!isListingHeader(line)) {
-    std::printf("Can't load input file, bad format (not %d): '%s'\n", kListingFormat, line);
-    std::fflush(stdout);
+    printMessage("Can't load input file, bad format (not %d): '%s'\n", kListingFormat, line);
     return false;
   }
 
@@ -70,8 +72,7 @@ bool DelegateTool::loadDelegates(char** patterns) {
     if (std::memchr(line, '\0', length) != nullptr || !scanListingLine(line, &scanned)) {
       // Reported whatever the patterns: without a delegator there is
       // nothing to filter on.
-      std::printf("Malformed delegate info: line %d: '%s'\n", lines, line);
-      std::fflush(stdout);
+      printMessage("Malformed delegate info: line %" PRIu64 ": '%s'\n", lines, line);
       continue;
     }
     // The delegator as the file has it, before any cut to a record's width.
@@ -81,8 +82,7 @@ bool DelegateTool::loadDelegates(char** patterns) {
     storeDelegate(scanned.attributes, scanned.delegator, scanned.delegate, &added, &errors);
   }
 
-  std::printf("\n");
-  std::printf("Delegates added:%d, lines:%d errors:%d\n", added, lines, errors);
-  std::fflush(stdout);
+  printUnflushed("\n");
+  printMessage("Delegates added:%d, lines:%" PRIu64 " errors:%d\n", added, lines, errors);
   return true;
 }

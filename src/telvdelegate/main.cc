@@ -13,6 +13,7 @@
 
 #include "arguments.h"
 #include "client_library.h"
+#include "console_output.h"
 #include "delegate_tool.h"
 #include "process_startup.h"
 
@@ -26,6 +27,8 @@ const char kBuildText[] = "Built: " __DATE__;
 const int kExitDone = 0;  // an operation ran, whatever its outcome
 const int kExitNoConnection = 1;
 const int kExitOutputFile = 3;
+// Standard output could not be written at some point of the run.
+const int kExitStandardOutput = 3;
 const int kExitInputFile = 4;
 const int kExitUsage = 255;
 
@@ -41,10 +44,9 @@ const char kWriteText[] = "w";
 #endif
 
 void printBanner() {
-  std::printf("%s\n", kTitle);
-  std::printf("Version %s [%s]\n", kRelease, kBuildText);
-  std::printf("\n");
-  std::fflush(stdout);
+  printUnflushed("%s\n", kTitle);
+  printUnflushed("Version %s [%s]\n", kRelease, kBuildText);
+  printMessage("\n");
 }
 
 bool isStandardStream(const char* fileName) {
@@ -106,15 +108,11 @@ bool closeOutputFile(DelegateTool* tool, const char* fileName) {
   if (error == 0) {
     return true;
   }
-  std::printf("Can't write output file: %s: %s\n", fileName, std::strerror(error));
-  std::fflush(stdout);
+  printMessage("Can't write output file: %s: %s\n", fileName, std::strerror(error));
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  prepareProcess();
+int runTool(int argc, char** argv) {
   printBanner();
 
   Arguments arguments;
@@ -129,9 +127,8 @@ int main(int argc, char** argv) {
     input =
         isStandardStream(arguments.inputFileName) ? stdin : openInputFile(arguments.inputFileName);
     if (input == nullptr) {
-      std::printf("Can't open/read input file: %s: %s\n", arguments.inputFileName,
-                  std::strerror(errno));
-      std::fflush(stdout);
+      printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
+                   std::strerror(errno));
       return kExitInputFile;
     }
   }
@@ -143,9 +140,8 @@ int main(int argc, char** argv) {
   if (outputIsFile) {
     output = std::fopen(arguments.outputFileName, kWriteText);
     if (output == nullptr) {
-      std::printf("Can't open/write output file: %s: %s\n", arguments.outputFileName,
-                  std::strerror(errno));
-      std::fflush(stdout);
+      printMessage("Can't open/write output file: %s: %s\n", arguments.outputFileName,
+                   std::strerror(errno));
       return kExitOutputFile;
     }
   }
@@ -157,8 +153,7 @@ int main(int argc, char** argv) {
   if (loadClientLibrary()) {
     tool = new (std::nothrow) DelegateTool();
     if (tool == nullptr) {
-      std::printf("Can't create the delegate tool: out of memory\n");
-      std::fflush(stdout);
+      printMessage("Can't create the delegate tool: out of memory\n");
     }
   }
   if (tool == nullptr) {
@@ -172,14 +167,12 @@ int main(int argc, char** argv) {
   }
   tool->setStreams(input, output, arguments.longFormat);
 
-  std::printf("Server: %s\n", arguments.serverName);
-  std::fflush(stdout);
+  printMessage("Server: %s\n", arguments.serverName);
   if (!tool->connect(arguments.serverName)) {
     delete tool;  // closes the streams; disconnects when the release was refused
     return kExitNoConnection;
   }
-  std::printf("\n");
-  std::fflush(stdout);
+  printMessage("\n");
 
   runOperation(tool, arguments);
 
@@ -191,9 +184,19 @@ int main(int argc, char** argv) {
     status = kExitOutputFile;
   }
 
-  std::printf("\n");
-  std::fflush(stdout);
+  printMessage("\n");
   tool->disconnect();
   delete tool;
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  prepareProcess();
+  openClosedStandardStreams();
+  int status = runTool(argc, argv);
+  // A run whose messages or listing did not all reach standard output must
+  // not pass for one that did, whatever its own status.
+  return finishStandardOutput(status, kExitStandardOutput);
 }

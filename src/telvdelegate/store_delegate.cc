@@ -8,12 +8,19 @@
 // A removal followed by a failed save would lose the delegation the pair
 // had. So each removed delegation is kept, byte for byte, and saved back
 // when the new one cannot be saved.
+//
+// An interruption between a removal and the save would lose the pair all
+// the same. So from the first removal (or from the save, when nothing is
+// removed) through the save, any restore and the lines that report them,
+// interruptions are held, and end the run only once the pair is whole.
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "console_output.h"
 #include "delegate_tool.h"
+#include "interruptions.h"
 #include "record_user_id.h"
 #include "telvwin32.h"
 #include "user_id_match.h"
@@ -26,6 +33,8 @@ struct RemovedCopies {
   TelvDelegateRecord* records = nullptr;
   int count = 0;
   int capacity = 0;
+  // Whether interruptions are held: from the first removal on.
+  bool holding = false;
 };
 
 // Makes room for one more copy; false when memory runs out.
@@ -70,23 +79,24 @@ bool removeExistingPair(uint32_t server, const char* delegator, const char* dele
         compareNoCase(oldDelegate.text, delegate) != 0) {
       continue;
     }
-    std::printf("Replace existing delegate: %s <- %s\n", delegator, delegate);
-    std::fflush(stdout);
+    printMessage("Replace existing delegate: %s <- %s\n", delegator, delegate);
     // Without room for its copy a delegation is not removed: it could not
     // be put back.
     if (!reserveCopy(removed)) {
-      std::printf("Can't remove delegate (out of memory): %s <- %s\n", oldDelegator.text,
-                  oldDelegate.text);
-      std::fflush(stdout);
+      printMessage("Can't remove delegate (out of memory): %s <- %s\n", oldDelegator.text,
+                   oldDelegate.text);
       removalFailed = true;
       continue;
     }
     removed->records[removed->count] = *record;
+    if (!removed->holding) {
+      holdInterruptions();
+      removed->holding = true;
+    }
     uint32_t code = TelvDeleteDelegate(server, record->entryId);
     if (code != 0) {
-      std::printf("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
-                  oldDelegator.text, oldDelegate.text);
-      std::fflush(stdout);
+      printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
+                   oldDelegator.text, oldDelegate.text);
       removalFailed = true;
       continue;
     }
@@ -106,12 +116,12 @@ void restoreCopies(uint32_t server, RemovedCopies* removed) {
     RecordUserId delegate = readRecordUserId(copy->delegate);
     uint32_t code = TelvSaveDelegate(server, copy);
     if (code == 0) {
-      std::printf("Restored previous delegate: %s <- %s\n", delegator.text, delegate.text);
+      printUnflushed("Restored previous delegate: %s <- %s\n", delegator.text, delegate.text);
     } else {
-      std::printf("Can't restore delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
-                  delegate.text);
+      printUnflushed("Can't restore delegate (%d): %s <- %s\n", static_cast<int>(code),
+                     delegator.text, delegate.text);
     }
-    std::fflush(stdout);
+    flushMessages();
   }
 }
 
@@ -133,14 +143,12 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   // long reports it once for every delegate.
   if (std::strcmp(record.delegator, delegator) != 0) {
     ++*errors;
-    std::printf("Delegator name is too long: %s / %s\n", delegator, record.delegator);
-    std::fflush(stdout);
+    printMessage("Delegator name is too long: %s / %s\n", delegator, record.delegator);
     return;
   }
   if (std::strcmp(record.delegate, delegate) != 0) {
     ++*errors;
-    std::printf("Delegate name is too long: %s / %s\n", delegate, record.delegate);
-    std::fflush(stdout);
+    printMessage("Delegate name is too long: %s / %s\n", delegate, record.delegate);
     return;
   }
 
@@ -148,7 +156,13 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   if (!removeExistingPair(serverHandle(), delegator, delegate, &removed)) {
     // The replace and removal messages are all the report this pair gets.
     std::free(removed.records);
+    if (removed.holding) {
+      releaseInterruptions();
+    }
     return;
+  }
+  if (!removed.holding) {
+    holdInterruptions();
   }
 
   uint32_t code = TelvSaveDelegate(serverHandle(), &record);
@@ -156,15 +170,16 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   RecordUserId savedDelegate = readRecordUserId(record.delegate);
   if (code == 0) {
     ++*added;
-    std::printf("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+    printUnflushed("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
   } else {
     ++*errors;
-    std::printf("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
-                savedDelegator.text, savedDelegate.text);
+    printUnflushed("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
+                   savedDelegator.text, savedDelegate.text);
   }
-  std::fflush(stdout);
+  flushMessages();
   if (code != 0) {
     restoreCopies(serverHandle(), &removed);
   }
+  releaseInterruptions();
   std::free(removed.records);
 }

@@ -14,6 +14,7 @@ bool loadClientLibrary() {
 #include <cstdlib>
 #include <cstring>
 
+#include "console_output.h"
 #include "telvwin32.h"
 
 namespace {
@@ -48,7 +49,36 @@ const char* const kCallNames[kCallCount] = {
     "TelvListGetNextElementPtr", "TelvCloseListHandle",    "TelvDeleteDelegate",
     "TelvSaveDelegate"};
 
+// The bytes of arguments each call takes on 32-bit x86, in the order of
+// kCallNames. A __stdcall DLL built without a module definition exports its
+// calls by decorated names that end in this count: "_Name@N" by one
+// compiler, "Name@N" by another. Those are tried after the plain name, so
+// the tool fits such a DLL as it is.
+#if defined(_WIN32) && !defined(_WIN64) && !defined(TELVAPI_CDECL)
+const int kArgumentBytes[kCallCount] = {0, 12, 12, 8, 12, 4, 24, 8, 8, 8, 4, 8, 8};
+#endif
+
 FARPROC calls[kCallCount];
+
+// Looks a call up by its plain name and, where the convention decorates
+// names, by its decorated ones; keeps the plain lookup's error when none
+// is found.
+FARPROC findCall(HMODULE library, int call) {
+  FARPROC address = GetProcAddress(library, kCallNames[call]);
+#if defined(_WIN32) && !defined(_WIN64) && !defined(TELVAPI_CDECL)
+  if (address == nullptr) {
+    DWORD error = GetLastError();
+    char decorated[64];
+    std::snprintf(decorated, sizeof decorated, "_%s@%d", kCallNames[call], kArgumentBytes[call]);
+    address = GetProcAddress(library, decorated);
+    if (address == nullptr) {
+      address = GetProcAddress(library, decorated + 1);
+    }
+    SetLastError(error);
+  }
+#endif
+  return address;
+}
 
 // The call as a pointer of the declared type, calling convention included.
 // A program that makes a call before loading the library (a unit test) has
@@ -73,9 +103,8 @@ void printFailure(const char* what, DWORD error) {
     --length;
   }
   text[length] = '\0';
-  std::printf("%s: error %lu: %s\n", what, static_cast<unsigned long>(error),
-              length > 0 ? text : "no text for this error");
-  std::fflush(stdout);
+  printMessage("%s: error %lu: %s\n", what, static_cast<unsigned long>(error),
+               length > 0 ? text : "no text for this error");
 }
 
 }  // namespace
@@ -89,7 +118,7 @@ bool loadClientLibrary() {
     return false;
   }
   for (int call = 0; call < kCallCount; ++call) {
-    calls[call] = GetProcAddress(library, kCallNames[call]);
+    calls[call] = findCall(library, call);
     if (calls[call] == nullptr) {
       DWORD error = GetLastError();
       char what[128];

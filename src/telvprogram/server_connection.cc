@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "console_output.h"
 #include "owned_string.h"
 #include "platform_sleep.h"
 #include "telvwin32.h"
@@ -23,7 +24,7 @@ void printApiVersion(uint32_t version) {
   char text[kVersionTextSize];
   const std::tm utc = utcTimeOf(version);
   std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%SZ", &utc);
-  std::printf("Telvane API version: %s\n", text);
+  printUnflushed("Telvane API version: %s\n", text);
 }
 
 }  // namespace
@@ -43,17 +44,14 @@ ServerConnection::~ServerConnection() {
 }
 
 bool ServerConnection::connect(const char* serverName) {
-  std::printf("Connecting to Telvane server: %s\n", serverName);
-  std::fflush(stdout);
+  printMessage("Connecting to Telvane server: %s\n", serverName);
 
   for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
-    std::printf("Connect(%d) to Telvane server: %s\n", attempt, serverName);
-    std::fflush(stdout);
+    printMessage("Connect(%d) to Telvane server: %s\n", attempt, serverName);
     uint32_t error = 0;
     uint32_t handle = TelvCreateServerHandle(serverName, kConnectMode, &error);
     if (handle != 0) {
-      std::printf("Connected to Telvane server:  %s\n", serverName);
-      std::fflush(stdout);
+      printMessage("Connected to Telvane server:  %s\n", serverName);
       lastError_ = 0;
       serverHandle_ = handle;
       replaceOwnedString(&serverName_, serverName);
@@ -61,26 +59,23 @@ bool ServerConnection::connect(const char* serverName) {
       break;
     }
     lastError_ = error;
-    std::printf("Connect failed to Telvane server: %s, error %d: %s\n", serverName,
-                static_cast<int>(error), errorText());
-    std::fflush(stdout);
+    printMessage("Connect failed to Telvane server: %s, error %d: %s\n", serverName,
+                 static_cast<int>(error), errorText());
     // The wait follows the last failure too: the server gets the same rest
     // however the run goes on.
     Sleep(kRetryWaitMs);
   }
   if (serverHandle_ == 0) {
-    std::printf("Can't connect to Telvane server after %d tries: %s\n", kConnectAttempts,
-                serverName);
-    std::fflush(stdout);
+    printMessage("Can't connect to Telvane server after %d tries: %s\n", kConnectAttempts,
+                 serverName);
     return false;
   }
 
   // The check's own code is not kept: the last error stays that of the
   // successful connection. The handle stays open until disconnect.
   if (TelvVersionCheck(serverHandle_, kRequiredRelease, 0) != 0) {
-    std::printf("Incompatible Telvane server release, need %X.%02X\n", kRequiredRelease >> 8,
-                kRequiredRelease & 0xFF);
-    std::fflush(stdout);
+    printMessage("Incompatible Telvane server release, need %X.%02X\n", kRequiredRelease >> 8,
+                 kRequiredRelease & 0xFF);
     return false;
   }
 
@@ -120,11 +115,9 @@ void ServerConnection::disconnect() {
   if (serverHandle_ == 0) {
     return;
   }
-  std::printf("Disconnect from Telvane server: %s, %s\n", serverName_ ? serverName_ : "-",
-              reportedServerName_ ? reportedServerName_ : "-");
-  std::fflush(stdout);
+  printMessage("Disconnect from Telvane server: %s, %s\n", serverName_ ? serverName_ : "-",
+               reportedServerName_ ? reportedServerName_ : "-");
   TelvCloseServerHandle(serverHandle_);
   serverHandle_ = 0;
-  std::printf("Disconnected\n");
-  std::fflush(stdout);
+  printMessage("Disconnected\n");
 }

@@ -22,7 +22,7 @@ class ServerConnectionTest : public testing::Test {
     unsetenv("TELVEMU_SLEEP_LOG");
     unsetenv("TELVEMU_API_VERSION");
   }
-  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+  void TearDown() override { EXPECT_EQ(std::system(("rm -rf '" + dir_ + "'").c_str()), 0); }
 
   void telvemu(const std::string& arguments) {
     std::string command = std::string(TELVEMU_PATH) + " " + arguments;

@@ -71,6 +71,27 @@ A delegator with a wildcard refuses the whole add, with no summary.
   $ telvdelegate -aa srv3 'al?ce' bob | sed -n 10p
   Delegator user-ID to add cannot contain wildcards: al?ce
 
+An empty delegator (an unset shell variable) refuses the whole add too; an
+empty delegate is refused alone, before the wildcard test, and counts
+nothing.
+
+  $ telvemu create srv6
+  $ telvdelegate -aa srv6 "$BOSS" bob | sed -n 10,20p
+  Delegator user-ID to add cannot be empty
+  
+  Disconnect from Telvane server: srv6, srv6
+  Disconnected
+  $ telvdelegate -aa srv6 boss '' bob | sed -n 10,20p
+  Delegatee user-ID to add cannot be empty
+  Delegate loaded: boss <- bob
+  
+  Delegates added:1, errors:0
+  
+  Disconnect from Telvane server: srv6, srv6
+  Disconnected
+  $ telvdelegate -d srv6 boss bob | sed -n 10p
+  Delegate removed:  boss <- bob
+
 A delegate with a wildcard is refused alone and counts nothing, even when
 it is also too long; the others are added.
 

@@ -77,3 +77,19 @@ Where nothing was to be written, nothing failed.
   Disconnect from Telvane server: demo, demo
   Disconnected
   status 0
+
+Standard output that cannot be written is reported on standard error once
+the run has ended, with status 3: the listing there was cut short.
+
+  $ telvdelegate demo >/dev/full
+  Can't write standard output: No space left on device
+  [3]
+
+With standard output closed, the listing file gets the listing alone, as
+it does when standard output is open.
+
+  $ telvemu demo
+  $ telvdelegate -o closed.txt demo >&-; echo "status $?"
+  status 0
+  $ telvdelegate -o open.txt demo >/dev/null; cmp closed.txt open.txt && wc -l <open.txt
+  9

@@ -43,6 +43,9 @@ The checks come in a fixed order; each run shows the message it stops at.
   $ telvdelegate -d -i in.txt host alice bob | sed -n 4p; echo ${PIPESTATUS[0]}
   Delete (-d) cannot be used with any other option
   255
+  $ telvdelegate -d -o out.txt host alice bob | sed -n 4p; echo ${PIPESTATUS[0]}
+  Delete (-d) cannot be used with any other option
+  255
   $ telvdelegate -d host alice | sed -n 4p; echo ${PIPESTATUS[0]}
   Delete option (-d) requires delegator user-ID and one or more delegate names.
   255

@@ -3,7 +3,7 @@
 # of the emulator, from Debian's source package of SQLite, fetched by the
 # package client by its name.
 #
-# usage: .ci/sqlite_amalgamation [FOLDER]     (default: _deps/sqlite)
+# usage: tests/sqlite_amalgamation.sh [FOLDER]     (default: _deps/sqlite)
 #
 # The source entries are the machine's own, turned from binary into source
 # entries in a private folder, so that the machine's package configuration

@@ -1,0 +1,91 @@
+#include "console_output.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+int firstError = 0;
+
+// The reason of a failed call, when it left one.
+int currentError() {
+  return errno != 0 ? errno : EIO;
+}
+
+void printArguments(const char* format, va_list arguments) {
+  errno = 0;
+  if (std::vfprintf(stdout, format, arguments) < 0) {
+    noteStandardOutputFailure(currentError());
+  }
+}
+
+}  // namespace
+
+void printMessage(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  printArguments(format, arguments);
+  va_end(arguments);
+  flushMessages();
+}
+
+void printUnflushed(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  printArguments(format, arguments);
+  va_end(arguments);
+}
+
+void flushMessages() {
+  errno = 0;
+  if (std::fflush(stdout) != 0) {
+    noteStandardOutputFailure(currentError());
+  }
+}
+
+void noteStandardOutputFailure(int error) {
+  // A reader that went away is not a failure of the output: where the
+  // closed pipe does not end the process, the run goes on as before.
+  if (error == EPIPE) {
+    return;
+  }
+  if (firstError == 0) {
+    firstError = error;
+  }
+}
+
+int standardOutputError() {
+  return firstError;
+}
+
+void openClosedStandardStreams() {
+#ifndef _WIN32
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
+      continue;
+    }
+    // open gives the lowest free descriptor, which is this one.
+    int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (opened != -1 && opened != fd) {
+      close(opened);
+    }
+  }
+#endif
+}
+
+int finishStandardOutput(int status, int failureStatus) {
+  flushMessages();
+  if (firstError == 0) {
+    return status;
+  }
+  std::fprintf(stderr, "Can't write standard output: %s\n", std::strerror(firstError));
+  std::fflush(stderr);
+  return failureStatus;
+}

@@ -1,0 +1,74 @@
+#!/bin/sh
+# Installs, with Debian's apt-get, whatever Debian package the test legs need
+# and this machine lacks; the README's test command and .ci/run begin with
+# it. Each package is checked by name with dpkg, so a line of the list below
+# is all a new need takes. Prints nothing when all are there. When they
+# cannot be installed (not root, no apt-get, apt-get fails) it prints one
+# line naming the missing packages and exits 1. Last, it has SQLite's
+# amalgamation made for the emulator's Windows builds, once.
+set -u
+
+# One package a word; a '#' begins a comment.
+wanted=$(sed 's/#.*//' <<'EOF'
+# Building: CMake, Ninja, the C++ compiler, Python for the test scripts.
+cmake ninja-build g++ python3
+# The emulator's SQLite, the unit tests and the benchmarks.
+libsqlite3-dev libgtest-dev libbenchmark-dev
+# The transcripts again under valgrind's memcheck.
+valgrind
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+clang libclang-rt-14-dev
+# The Windows legs: the mingw-w64 cross-compilers, 64-bit and 32-bit Wine to
+# run what they build (32-bit Wine comes from Debian's i386 architecture),
+# groff for the manual in the zips, make and tclsh to make SQLite's
+# amalgamation for the emulator from its source package.
+g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386
+groff-base make tcl
+# The manual page check and the package test: man, dpkg-shlibdeps, lintian.
+man-db dpkg-dev lintian
+EOF
+)
+
+installed() {
+  [ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null)" = "ii " ]
+}
+
+missing_packages() {
+  missing=
+  for package in $wanted; do
+    installed "$package" || missing="$missing $package"
+  done
+  echo "${missing# }"
+}
+
+give_up() {
+  echo "$0: cannot install the packages the tests need ($1); missing: $2" >&2
+  exit 1
+}
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  give_up "no apt-get: not a Debian system" "$wanted"
+fi
+install_missing() {
+  echo "$0: installing $missing"
+  case " $missing " in
+    *:i386\ *) dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+  esac
+  log=$(mktemp)
+  export DEBIAN_FRONTEND=noninteractive
+  # shellcheck disable=SC2086  # one word per package
+  if ! { apt-get update && apt-get install -y $missing; } >"$log" 2>&1; then
+    give_up "apt-get failed, its output is in $log" "$(missing_packages)"
+  fi
+  rm -f "$log"
+  missing=$(missing_packages)
+  [ -z "$missing" ] || give_up "apt-get installed them, dpkg does not list them" "$missing"
+}
+
+missing=$(missing_packages)
+if [ -n "$missing" ]; then
+  [ "$(id -u)" -eq 0 ] || give_up "not root" "$missing"
+  install_missing
+fi
+# SQLite's source for the Windows builds of the emulator, made once.
+exec bash "$(dirname "$0")/sqlite_amalgamation.sh"
