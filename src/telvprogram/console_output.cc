@@ -19,6 +19,8 @@ int currentError() {
   return errno != 0 ? errno : EIO;
 }
 
+void printArguments(const char* format, va_list arguments) TELV_PRINTF_FORMAT(1, 0);
+
 void printArguments(const char* format, va_list arguments) {
   errno = 0;
   if (std::vfprintf(stdout, format, arguments) < 0) {
