@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Makes the Windows zips with CPack and runs the tool as unpacked from them.
 
-usage: check_packages.py CPACK BUILD_DIR OBJDUMP WINE WINEPREFIX
+usage: check_packages.py CPACK BUILD_DIR OBJDUMP WINE|- WINEPREFIX|-
 
 In a scratch folder: cpack of the build makes the tool's zip and the
 emulator's; each holds exactly its files, the tool's no TELVWIN32.dll; the
 programs are stripped and the tool carries its version resource (1.0).
 Both zips are unpacked into one folder whose name has a blank, and the demo
-transcript runs the programs from there under Wine.
+transcript runs the programs from there under Wine; with - for Wine, where
+Wine cannot run the build's programs, the zips are only checked.
 """
 
 import glob
@@ -64,6 +65,8 @@ def check(cpack, build_dir, objdump, wine, prefix, scratch):
         print(problem)
     if problems:
         return 1
+    if wine == "-":
+        return 0
     return subprocess.run([sys.executable, os.path.join(HERE, "..", "run_transcript.py"),
                            "--bin", folder, "--wine", wine, "--wine-prefix", prefix,
                            os.path.join(HERE, "..", "transcripts", "demo.t")]).returncode
