@@ -23,7 +23,6 @@ What this proves:
 Run with --bin naming the folder of telvdelegate and telvemu.
 """
 
-import argparse
 import collections
 import os
 import random
@@ -34,7 +33,8 @@ import time
 
 from emulated_servers import (LIST_SUMMARY, LOAD_SUMMARY, LOADED, PROBLEM, Failure,
                               build_environment, dump, fold, make_attributes, make_user_ids,
-                              read_database, run, run_in_folder, run_ok, write_listing)
+                              read_database, run, run_in_folder, run_ok, test_arguments,
+                              write_listing)
 
 SERVER = "srv"
 LINES_PER_FILE = 10000
@@ -295,9 +295,7 @@ def run_test(workdir, bin_dir, lines_per_file):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--bin", required=True, help="folder of the built programs")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    parser = test_arguments(__doc__)
     parser.add_argument("--lines", type=int, default=LINES_PER_FILE,
                         help="delegations in each file (default %(default)s)")
     options = parser.parse_args()

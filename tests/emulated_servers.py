@@ -6,6 +6,7 @@ A delegation is a tuple (type, mask1, mask2, mask3, mask4, delegator,
 delegate), as a listing line gives it.
 """
 
+import argparse
 import os
 import re
 import shutil
@@ -139,6 +140,15 @@ def dump(server, workdir, env):
             raise Failure("telvemu dump: bad line %r" % line)
         rows.append((int(fields[0]), tuple(int(v, 16) for v in fields[1:6]) + tuple(fields[6:])))
     return rows
+
+
+def test_arguments(doc):
+    """The command line of a test script that runs the built programs: its
+    --bin folder, and --keep to keep the work folder."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--bin", required=True, help="folder of the built programs")
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    return parser
 
 
 def run_in_folder(prefix, keep, test):

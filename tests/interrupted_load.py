@@ -8,7 +8,6 @@ there exactly once, with its old or new values, and the signal ended the run.
 Run with --bin naming the folder of telvdelegate and telvemu.
 """
 
-import argparse
 import collections
 import os
 import random
@@ -17,7 +16,8 @@ import subprocess
 import sys
 
 from emulated_servers import (Failure, build_environment, fold, make_attributes, make_user_ids,
-                              read_database, run_in_folder, run_ok, write_listing)
+                              read_database, run_in_folder, run_ok, test_arguments,
+                              write_listing)
 
 SERVER = "srv"
 PAIRS = 400
@@ -75,9 +75,7 @@ def run_test(workdir, bin_dir):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--bin", required=True, help="folder of the built programs")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    parser = test_arguments(__doc__)
     options = parser.parse_args()
     return run_in_folder("interrupted_load.", options.keep,
                          lambda workdir: run_test(workdir, options.bin))

@@ -22,7 +22,6 @@ delegations and the untouched originals.
 Run with --bin naming the folder of telvdelegate and telvemu.
 """
 
-import argparse
 import collections
 import os
 import random
@@ -34,7 +33,8 @@ import time
 
 from emulated_servers import (LIST_SUMMARY, LOAD_SUMMARY, LOADED, PROBLEM, REPLACE, Failure,
                               build_environment, dump, fold, make_attributes, make_user_ids,
-                              read_database, run_in_folder, run_ok, write_listing)
+                              read_database, run_in_folder, run_ok, test_arguments,
+                              write_listing)
 
 SERVER = "srv"
 # The delegations on the server, how many of them the file gives new
@@ -289,9 +289,7 @@ def run_test(workdir, bin_dir):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--bin", required=True, help="folder of the built programs")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    parser = test_arguments(__doc__)
     options = parser.parse_args()
     return run_in_folder("killed_load.", options.keep,
                          lambda workdir: run_test(workdir, options.bin))
