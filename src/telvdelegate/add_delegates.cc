@@ -11,7 +11,8 @@
 #include "delegate_tool.h"
 #include "user_id_match.h"
 
-bool DelegateTool::addDelegates(const char* delegator, char** delegates, const char* presetText) {
+bool DelegateTool::addDelegates(const char* delegator, const char* const* delegates,
+                                const char* presetText) {
   if (delegator[0] == '\0') {
     printMessage("Delegator user-ID to add cannot be empty\n");
     return false;
@@ -28,7 +29,7 @@ bool DelegateTool::addDelegates(const char* delegator, char** delegates, const c
 
   int added = 0;
   int errors = 0;
-  for (char** delegate = delegates; *delegate != nullptr; ++delegate) {
+  for (const char* const* delegate = delegates; *delegate != nullptr; ++delegate) {
     if ((*delegate)[0] == '\0') {
       printMessage("Delegatee user-ID to add cannot be empty\n");
       continue;  // counts as neither an addition nor an error

@@ -11,7 +11,7 @@ struct Arguments {
   const char* presetText = nullptr;      // attribute text of the add preset, or null
   bool deleteFlag = false;               // -d
   bool longFormat = false;               // -l, or implied by -o
-  char** userIds = nullptr;              // what remains, null-terminated, possibly empty
+  const char* const* userIds = nullptr;  // what remains, null-terminated, possibly empty
   int userIdCount = 0;
 };
 

@@ -43,7 +43,7 @@ std::string problemOf(std::initializer_list<const char*> words) {
 
 std::vector<std::string> userIdsOf(const Arguments& arguments) {
   std::vector<std::string> ids;
-  for (char** id = arguments.userIds; *id != nullptr; ++id) {
+  for (const char* const* id = arguments.userIds; *id != nullptr; ++id) {
     ids.push_back(*id);
   }
   EXPECT_EQ(static_cast<int>(ids.size()), arguments.userIdCount);

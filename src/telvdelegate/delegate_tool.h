@@ -28,10 +28,10 @@ class DelegateTool : public ServerConnection {
 
   // The operations. Each reports its outcome in its own messages; the
   // result says whether it got its work done.
-  bool listDelegates(char** patterns);
-  bool addDelegates(const char* delegator, char** delegates, const char* presetText);
-  bool loadDelegates(char** patterns);
-  bool deleteDelegates(const char* delegatorPattern, char** delegatePatterns);
+  bool listDelegates(const char* const* patterns);
+  bool addDelegates(const char* delegator, const char* const* delegates, const char* presetText);
+  bool loadDelegates(const char* const* patterns);
+  bool deleteDelegates(const char* delegatorPattern, const char* const* delegatePatterns);
 
   // Reads the next line of the input stream into buffer, which has room for
   // capacity characters and a NUL. A line ends at a line feed, a carriage

@@ -8,24 +8,23 @@
 #include <cstdio>
 
 #include "console_output.h"
+#include "delegate_list.h"
 #include "delegate_tool.h"
 #include "interruptions.h"
 #include "record_user_id.h"
 #include "telvwin32.h"
 #include "user_id_match.h"
 
-bool DelegateTool::deleteDelegates(const char* delegatorPattern, char** delegatePatterns) {
-  uint32_t list = 0;
-  if (TelvGetDelegateList(serverHandle(), nullptr, 0, 0, 0, &list) != 0) {
+bool DelegateTool::deleteDelegates(const char* delegatorPattern,
+                                   const char* const* delegatePatterns) {
+  DelegateList list;
+  if (!list.fetch(serverHandle(), nullptr)) {
     printMessage("Can't retrieve delegates for: %s\n", delegatorPattern);
     return false;
   }
 
   int removed = 0;
-  void* element = nullptr;
-  for (uint32_t end = TelvListGetFirstElementPtr(list, &element); end == 0;
-       end = TelvListGetNextElementPtr(list, &element)) {
-    const TelvDelegateRecord* record = static_cast<const TelvDelegateRecord*>(element);
+  for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId delegator = readRecordUserId(record->delegator);
     if (!matchPattern(delegator.text, delegatorPattern)) {
       continue;
@@ -47,7 +46,7 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern, char** delegate
     flushMessages();
     releaseInterruptions();
   }
-  TelvCloseListHandle(list);
+  list.close();
 
   printMessage("Delegates removed: %d\n", removed);
   return removed > 0;

@@ -14,24 +14,23 @@
 
 #include "attribute_text.h"
 #include "console_output.h"
+#include "delegate_list.h"
 #include "delegate_tool.h"
 #include "listing_file.h"
 #include "record_user_id.h"
-#include "telvwin32.h"
 #include "user_id_match.h"
 
-bool DelegateTool::listDelegates(char** patterns) {
+bool DelegateTool::listDelegates(const char* const* patterns) {
   printMessage("Retrieving in-box delegates list...\n");
-  uint32_t list = 0;
-  if (TelvGetDelegateList(serverHandle(), nullptr, 0, 0, 0, &list) != 0) {
+  DelegateList list;
+  if (!list.fetch(serverHandle(), nullptr)) {
     printMessage("Can't retrieve delegates list: %s\n", serverName());
     return false;
   }
 
   printMessage("Sorting delegates list...\n");
-  if (TelvListSort(list, compareDelegations) != 0) {
+  if (!list.sort(compareDelegations)) {
     printMessage("Can't sort delegates list: %s\n", serverName());
-    TelvCloseListHandle(list);  // the list is ours even when it could not be sorted
     return false;
   }
 
@@ -42,10 +41,7 @@ bool DelegateTool::listDelegates(char** patterns) {
   int delegators = 0;
   int entries = 0;
 
-  void* element = nullptr;
-  for (uint32_t end = TelvListGetFirstElementPtr(list, &element); end == 0;
-       end = TelvListGetNextElementPtr(list, &element)) {
-    const TelvDelegateRecord* record = static_cast<const TelvDelegateRecord*>(element);
+  for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId delegator = readRecordUserId(record->delegator);
     if (!passesPatternFilter(delegator.text, patterns)) {
       continue;
@@ -79,7 +75,7 @@ bool DelegateTool::listDelegates(char** patterns) {
   }
 
   flushOutput();
-  TelvCloseListHandle(list);
+  list.close();
 
   printMessage("delegators:%d, delegates:%d\n", delegators, entries);
   return true;

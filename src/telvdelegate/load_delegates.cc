@@ -33,7 +33,7 @@ void reportReadFailure(uint64_t line, int error) {
 
 }  // namespace
 
-bool DelegateTool::loadDelegates(char** patterns) {
+bool DelegateTool::loadDelegates(const char* const* patterns) {
   char line[kListingLineLength + 1];
   // Any count of lines an input can have, endless standard input included.
   uint64_t lines = 1;

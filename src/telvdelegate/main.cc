@@ -54,7 +54,7 @@ bool isStandardStream(const char* fileName) {
 }
 
 void runOperation(DelegateTool* tool, const Arguments& arguments) {
-  char** userIds = arguments.userIds;
+  const char* const* userIds = arguments.userIds;
   if (arguments.presetText != nullptr) {
     tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
   } else if (arguments.deleteFlag) {

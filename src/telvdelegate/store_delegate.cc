@@ -15,14 +15,14 @@
 // interruptions are held, and end the run only once the pair is whole.
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "console_output.h"
+#include "delegate_list.h"
 #include "delegate_tool.h"
 #include "interruptions.h"
 #include "record_user_id.h"
-#include "telvwin32.h"
 #include "user_id_match.h"
 
 namespace {
@@ -30,27 +30,10 @@ namespace {
 // The delegations of one pair that were removed, as the server's list held
 // them.
 struct RemovedCopies {
-  TelvDelegateRecord* records = nullptr;
-  int count = 0;
-  int capacity = 0;
+  std::vector<TelvDelegateRecord> records;
   // Whether interruptions are held: from the first removal on.
   bool holding = false;
 };
-
-// Makes room for one more copy; false when memory runs out.
-bool reserveCopy(RemovedCopies* copies) {
-  if (copies->count < copies->capacity) {
-    return true;
-  }
-  int capacity = copies->capacity == 0 ? 2 : copies->capacity * 2;
-  void* grown = std::realloc(copies->records, sizeof(TelvDelegateRecord) * capacity);
-  if (grown == nullptr) {
-    return false;
-  }
-  copies->records = static_cast<TelvDelegateRecord*>(grown);
-  copies->capacity = capacity;
-  return true;
-}
 
 // Copies a user ID into a record's field: at most 21 characters, so the
 // field's last byte stays the NUL of the zeroed record.
@@ -64,15 +47,12 @@ void copyUserId(const char* userId, char* field) {
 // removal failed and none succeeded, so the pair still stands as it was.
 bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate,
                         RemovedCopies* removed) {
-  uint32_t list = 0;
-  if (TelvGetDelegateList(server, delegate, 0, 0, 0, &list) != 0) {
+  DelegateList list;
+  if (!list.fetch(server, delegate)) {
     return true;  // nothing to replace that we can see: save without the check
   }
   bool removalFailed = false;
-  void* element = nullptr;
-  for (uint32_t end = TelvListGetFirstElementPtr(list, &element); end == 0;
-       end = TelvListGetNextElementPtr(list, &element)) {
-    const TelvDelegateRecord* record = static_cast<const TelvDelegateRecord*>(element);
+  for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId oldDelegator = readRecordUserId(record->delegator);
     RecordUserId oldDelegate = readRecordUserId(record->delegate);
     if (compareNoCase(oldDelegator.text, delegator) != 0 ||
@@ -80,15 +60,9 @@ bool removeExistingPair(uint32_t server, const char* delegator, const char* dele
       continue;
     }
     printMessage("Replace existing delegate: %s <- %s\n", delegator, delegate);
-    // Without room for its copy a delegation is not removed: it could not
-    // be put back.
-    if (!reserveCopy(removed)) {
-      printMessage("Can't remove delegate (out of memory): %s <- %s\n", oldDelegator.text,
-                   oldDelegate.text);
-      removalFailed = true;
-      continue;
-    }
-    removed->records[removed->count] = *record;
+    // The copy is taken before the removal: a delegation that could not be
+    // put back is never removed.
+    removed->records.push_back(*record);
     if (!removed->holding) {
       holdInterruptions();
       removed->holding = true;
@@ -97,24 +71,23 @@ bool removeExistingPair(uint32_t server, const char* delegator, const char* dele
     if (code != 0) {
       printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
                    oldDelegator.text, oldDelegate.text);
+      removed->records.pop_back();
       removalFailed = true;
       continue;
     }
-    ++removed->count;
   }
-  TelvCloseListHandle(list);
-  return !(removalFailed && removed->count == 0);
+  list.close();
+  return !(removalFailed && removed->records.empty());
 }
 
 // Saves the removed delegations back as they were, but for the entry ID,
 // which the server assigns anew.
 void restoreCopies(uint32_t server, RemovedCopies* removed) {
-  for (int i = 0; i < removed->count; ++i) {
-    TelvDelegateRecord* copy = &removed->records[i];
-    copy->entryId = 0;
-    RecordUserId delegator = readRecordUserId(copy->delegator);
-    RecordUserId delegate = readRecordUserId(copy->delegate);
-    uint32_t code = TelvSaveDelegate(server, copy);
+  for (TelvDelegateRecord& copy : removed->records) {
+    copy.entryId = 0;
+    RecordUserId delegator = readRecordUserId(copy.delegator);
+    RecordUserId delegate = readRecordUserId(copy.delegate);
+    uint32_t code = TelvSaveDelegate(server, &copy);
     if (code == 0) {
       printUnflushed("Restored previous delegate: %s <- %s\n", delegator.text, delegate.text);
     } else {
@@ -155,7 +128,6 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   RemovedCopies removed;
   if (!removeExistingPair(serverHandle(), delegator, delegate, &removed)) {
     // The replace and removal messages are all the report this pair gets.
-    std::free(removed.records);
     if (removed.holding) {
       releaseInterruptions();
     }
@@ -181,5 +153,4 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
     restoreCopies(serverHandle(), &removed);
   }
   releaseInterruptions();
-  std::free(removed.records);
 }

@@ -83,8 +83,9 @@ bool hasWildcards(const char* userId) {
   return std::strpbrk(userId, "*?") != nullptr;
 }
 
-bool matchesAnyPattern(const char* name, char** patterns) {
-  for (char** pattern = patterns; pattern != nullptr && *pattern != nullptr; ++pattern) {
+bool matchesAnyPattern(const char* name, const char* const* patterns) {
+  for (const char* const* pattern = patterns; pattern != nullptr && *pattern != nullptr;
+       ++pattern) {
     if (matchPattern(name, *pattern)) {
       return true;
     }
@@ -92,7 +93,7 @@ bool matchesAnyPattern(const char* name, char** patterns) {
   return false;
 }
 
-bool passesPatternFilter(const char* name, char** patterns) {
+bool passesPatternFilter(const char* name, const char* const* patterns) {
   if (patterns == nullptr || *patterns == nullptr) {
     return true;
   }

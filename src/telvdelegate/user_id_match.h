@@ -30,10 +30,10 @@ bool hasWildcards(const char* userId);
 
 // True when the name matches at least one of the patterns of a
 // null-terminated list; patterns are tried in order.
-bool matchesAnyPattern(const char* name, char** patterns);
+bool matchesAnyPattern(const char* name, const char* const* patterns);
 
 // The delegator filter of an operation: true when the pattern list is null
 // or empty, or when the name matches one of its patterns.
-bool passesPatternFilter(const char* name, char** patterns);
+bool passesPatternFilter(const char* name, const char* const* patterns);
 
 #endif  // TELVDELEGATE_USER_ID_MATCH_H_

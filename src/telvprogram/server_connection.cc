@@ -1,12 +1,10 @@
 #include "server_connection.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
 #include "console_output.h"
-#include "owned_string.h"
 #include "platform_sleep.h"
 #include "telvwin32.h"
 #include "utc_time.h"
@@ -32,15 +30,10 @@ void printApiVersion(uint32_t version) {
 ServerConnection::ServerConnection() {
   apiVersion_ = TelvGetAPIVersion();
   printApiVersion(apiVersion_);
-  serverInfo_ = static_cast<unsigned char*>(std::calloc(1, TELV_SERVER_INFO_SIZE));
 }
 
 ServerConnection::~ServerConnection() {
   disconnect();
-  freeOwnedString(&reportedServerName_);
-  freeOwnedString(&serverName_);
-  std::free(serverInfo_);
-  serverInfo_ = nullptr;
 }
 
 bool ServerConnection::connect(const char* serverName) {
@@ -54,8 +47,8 @@ bool ServerConnection::connect(const char* serverName) {
       printMessage("Connected to Telvane server:  %s\n", serverName);
       lastError_ = 0;
       serverHandle_ = handle;
-      replaceOwnedString(&serverName_, serverName);
-      freeOwnedString(&reportedServerName_);
+      serverName_ = serverName;
+      reportedServerName_.reset();
       break;
     }
     lastError_ = error;
@@ -86,9 +79,6 @@ bool ServerConnection::connect(const char* serverName) {
 }
 
 bool ServerConnection::queryServerInfo() {
-  if (serverInfo_ == nullptr) {
-    return false;
-  }
   uint32_t error = TelvGetServerInfo2(serverHandle_, serverInfo_);
   if (error != 0) {
     lastError_ = error;
@@ -101,7 +91,7 @@ bool ServerConnection::queryServerInfo() {
   char name[room + 1];
   std::memcpy(name, serverInfo_ + TELV_SERVER_INFO_NAME_OFFSET, room);
   name[room] = '\0';
-  replaceOwnedString(&reportedServerName_, name);
+  reportedServerName_ = name;
   return true;
 }
 
@@ -115,8 +105,8 @@ void ServerConnection::disconnect() {
   if (serverHandle_ == 0) {
     return;
   }
-  printMessage("Disconnect from Telvane server: %s, %s\n", serverName_ ? serverName_ : "-",
-               reportedServerName_ ? reportedServerName_ : "-");
+  printMessage("Disconnect from Telvane server: %s, %s\n", serverName_ ? serverName_->c_str() : "-",
+               reportedServerName_ ? reportedServerName_->c_str() : "-");
   TelvCloseServerHandle(serverHandle_);
   serverHandle_ = 0;
   printMessage("Disconnected\n");

@@ -9,11 +9,16 @@
 
 #include <stdint.h>
 
+#include <optional>
+#include <string>
+
+#include "telvwin32.h"
+
 class ServerConnection {
  public:
   // Prints the client library's version line (without a flush).
   ServerConnection();
-  // Disconnects when still connected, then frees what the object owns.
+  // Disconnects when still connected.
   virtual ~ServerConnection();
 
   ServerConnection(const ServerConnection&) = delete;
@@ -37,7 +42,7 @@ class ServerConnection {
   // 0 while not connected.
   uint32_t serverHandle() const { return serverHandle_; }
   // The name given to connect, once connected; null before.
-  const char* serverName() const { return serverName_; }
+  const char* serverName() const { return serverName_ ? serverName_->c_str() : nullptr; }
 
   // How often connect tries, and how long it waits after each failure.
   static constexpr int kConnectAttempts = 5;
@@ -51,10 +56,11 @@ class ServerConnection {
   // The library's version stamp, seconds since 1970 UTC; kept as the
   // library gives it, since a 32-bit time_t would end in 2038.
   uint32_t apiVersion_ = 0;
-  char* reportedServerName_ = nullptr;
-  char* serverName_ = nullptr;
+  // The name the server gives itself, when it has told it.
+  std::optional<std::string> reportedServerName_;
+  std::optional<std::string> serverName_;
   uint32_t serverHandle_ = 0;
-  unsigned char* serverInfo_ = nullptr;
+  unsigned char serverInfo_[TELV_SERVER_INFO_SIZE] = {};
   uint32_t lastError_ = 0;
   char errorText_[kErrorTextSize] = {};
 };
