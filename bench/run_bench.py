@@ -32,7 +32,11 @@ LIST_PATTERNS = ["a*", "*desk?", "*e*e*r*"]
 DELETE_PATTERNS = ["*", "a*", "*mann"]
 
 # Per-delegation limits this benchmark is held to (see the README).
-RATIO_LIMIT = 1.25
+# The most the tool may take beyond the floor: at the smallest size the
+# start-up of a process weighs more.
+RATIO_LIMIT = 1.10
+SMALL_RATIO_LIMIT = 1.15
+SMALL_SIZE = 10000
 MEMORY_LIMIT = 1.2
 LOAD_100K_LIMIT = 10.0
 REPLACE_100K_LIMIT = 2 * LOAD_100K_LIMIT
@@ -265,9 +269,9 @@ def checks(results, memory):
     by = by_size_and_operation(results)
     sizes = sorted({r["size"] for r in results})
     for r in results:
-        if r["operation"].startswith(("list", "delete")):
-            found.append((f"{r['operation']} at {r['size']}: tool/floor", r["ratio"],
-                          RATIO_LIMIT, r["ratio"] <= RATIO_LIMIT))
+        limit = SMALL_RATIO_LIMIT if r["size"] <= SMALL_SIZE else RATIO_LIMIT
+        found.append((f"{r['operation']} at {r['size']}: tool/floor", r["ratio"], limit,
+                      r["ratio"] <= limit))
     for name, limit in (("load empty", LOAD_100K_LIMIT), ("load replace", REPLACE_100K_LIMIT)):
         if (100000, name) in by:
             seconds = by[(100000, name)]["tool_seconds"]
