@@ -41,7 +41,6 @@ bool DelegateTool::addDelegates(const char* delegator, const char* const* delega
     storeDelegate(attributes, delegator, *delegate, &added, &errors);
   }
 
-  printUnflushed("\n");
-  printMessage("Delegates added:%d, errors:%d\n", added, errors);
+  printMessage("\nDelegates added:%d, errors:%d\n", added, errors);
   return true;
 }

@@ -109,27 +109,29 @@ const char* parseArguments(int argc, char** argv, Arguments* arguments) {
 }
 
 void printUsage(const char* message) {
-  printUnflushed("%s", message);
-  printUnflushed("\n");
-  printUnflushed("usage:  %s [-option...] [-s] serverID [userID...]\n", kProgramName);
-  printUnflushed("        %s [-option...] [-s] serverID userID delegateID...\n", kProgramName);
-  printUnflushed("\n");
-  printUnflushed("Options:\n");
-  printUnflushed("    -s host     Telvane server name or IP address.\n");
-  printUnflushed("    -aa         Add delegates with all permissions.\n");
-  printUnflushed("    -ae         Add delegates with editor permissions.\n");
-  printUnflushed("    -an         Add delegates with no permissions.\n");
-  printUnflushed("    -ao         Add delegates with owner permissions.\n");
-  printUnflushed("    -ar         Add delegates with reviewer permissions.\n");
-  printUnflushed("    -d          Delete delegates.\n");
-  printUnflushed("    -l          Long (verbose) format.\n");
-  printUnflushed("    -i file     Input file to load.\n");
-  printUnflushed("    -o file     Output file (default is standard output).\n");
-  printUnflushed("\n");
-  printUnflushed("If no delegator user-IDs are specified, a list of all delegates is printed.\n");
-  printUnflushed("User names may contain '?' and '*' wildcard characters.\n");
-  printUnflushed("Adding (-a) or deleting (-d) delegates requires both a delegator and a\n");
-  printUnflushed("delegatee user-ID.\n");
-  printUnflushed("An input file (-i) to load must be the output file (-o) from a previous run.\n");
-  flushMessages();
+  // One call, so the text reaches standard output in one flush; the
+  // message is an argument, never part of the format.
+  printMessage(
+      "%s\n"
+      "usage:  %s [-option...] [-s] serverID [userID...]\n"
+      "        %s [-option...] [-s] serverID userID delegateID...\n"
+      "\n"
+      "Options:\n"
+      "    -s host     Telvane server name or IP address.\n"
+      "    -aa         Add delegates with all permissions.\n"
+      "    -ae         Add delegates with editor permissions.\n"
+      "    -an         Add delegates with no permissions.\n"
+      "    -ao         Add delegates with owner permissions.\n"
+      "    -ar         Add delegates with reviewer permissions.\n"
+      "    -d          Delete delegates.\n"
+      "    -l          Long (verbose) format.\n"
+      "    -i file     Input file to load.\n"
+      "    -o file     Output file (default is standard output).\n"
+      "\n"
+      "If no delegator user-IDs are specified, a list of all delegates is printed.\n"
+      "User names may contain '?' and '*' wildcard characters.\n"
+      "Adding (-a) or deleting (-d) delegates requires both a delegator and a\n"
+      "delegatee user-ID.\n"
+      "An input file (-i) to load must be the output file (-o) from a previous run.\n",
+      message, kProgramName, kProgramName);
 }

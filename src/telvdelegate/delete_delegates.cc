@@ -37,13 +37,12 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
     holdInterruptions();
     uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
     if (code == 0) {
-      printUnflushed("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
+      printMessage("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
       ++removed;
     } else {
-      printUnflushed("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
-                     delegator.text, delegate.text);
+      printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
+                   delegate.text);
     }
-    flushMessages();
     releaseInterruptions();
   }
   list.close();

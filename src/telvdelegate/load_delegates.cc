@@ -82,7 +82,6 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
     storeDelegate(scanned.attributes, scanned.delegator, scanned.delegate, &added, &errors);
   }
 
-  printUnflushed("\n");
-  printMessage("Delegates added:%d, lines:%" PRIu64 " errors:%d\n", added, lines, errors);
+  printMessage("\nDelegates added:%d, lines:%" PRIu64 " errors:%d\n", added, lines, errors);
   return true;
 }

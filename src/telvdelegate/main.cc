@@ -44,9 +44,7 @@ const char kWriteText[] = "w";
 #endif
 
 void printBanner() {
-  printUnflushed("%s\n", kTitle);
-  printUnflushed("Version %s [%s]\n", kRelease, kBuildText);
-  printMessage("\n");
+  printMessage("%s\nVersion %s [%s]\n\n", kTitle, kRelease, kBuildText);
 }
 
 bool isStandardStream(const char* fileName) {

@@ -89,12 +89,11 @@ void restoreCopies(uint32_t server, RemovedCopies* removed) {
     RecordUserId delegate = readRecordUserId(copy.delegate);
     uint32_t code = TelvSaveDelegate(server, &copy);
     if (code == 0) {
-      printUnflushed("Restored previous delegate: %s <- %s\n", delegator.text, delegate.text);
+      printMessage("Restored previous delegate: %s <- %s\n", delegator.text, delegate.text);
     } else {
-      printUnflushed("Can't restore delegate (%d): %s <- %s\n", static_cast<int>(code),
-                     delegator.text, delegate.text);
+      printMessage("Can't restore delegate (%d): %s <- %s\n", static_cast<int>(code),
+                   delegator.text, delegate.text);
     }
-    flushMessages();
   }
 }
 
@@ -142,13 +141,12 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   RecordUserId savedDelegate = readRecordUserId(record.delegate);
   if (code == 0) {
     ++*added;
-    printUnflushed("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+    printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
   } else {
     ++*errors;
-    printUnflushed("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
-                   savedDelegator.text, savedDelegate.text);
+    printMessage("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
+                 savedDelegator.text, savedDelegate.text);
   }
-  flushMessages();
   if (code != 0) {
     restoreCopies(serverHandle(), &removed);
   }

@@ -28,6 +28,13 @@ void printArguments(const char* format, va_list arguments) {
   }
 }
 
+void flushMessages() {
+  errno = 0;
+  if (std::fflush(stdout) != 0) {
+    noteStandardOutputFailure(currentError());
+  }
+}
+
 }  // namespace
 
 void printMessage(const char* format, ...) {
@@ -43,13 +50,6 @@ void printUnflushed(const char* format, ...) {
   va_start(arguments, format);
   printArguments(format, arguments);
   va_end(arguments);
-}
-
-void flushMessages() {
-  errno = 0;
-  if (std::fflush(stdout) != 0) {
-    noteStandardOutputFailure(currentError());
-  }
 }
 
 void noteStandardOutputFailure(int error) {

@@ -16,12 +16,12 @@
 #define TELV_PRINTF_FORMAT(formatIndex, firstArgument)
 #endif
 
-// Prints a message on standard output and flushes it.
+// Prints a message on standard output and flushes it: every message but
+// one is written this way.
 void printMessage(const char* format, ...) TELV_PRINTF_FORMAT(1, 2);
-// Prints without flushing, for lines that a later flush sends together.
+// Prints without flushing: only for the client library's version line,
+// which the next message, the server's name, always follows.
 void printUnflushed(const char* format, ...) TELV_PRINTF_FORMAT(1, 2);
-// Flushes standard output.
-void flushMessages();
 
 // Records that writing standard output failed with the system's error
 // number, for writes made elsewhere (a listing on standard output). Only
