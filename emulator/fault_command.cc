@@ -1,7 +1,7 @@
 #include "fault_command.h"
 
-#include "error_texts.h"
 #include "number_parse.h"
+#include "text_table.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include "delegation_rows.h"
 #include "demo_data.h"
-#include "error_texts.h"
 #include "fault_command.h"
 #include "fault_table.h"
 #include "number_parse.h"
@@ -12,6 +11,7 @@
 #include "seed.h"
 #include "server_files.h"
 #include "store.h"
+#include "text_table.h"
 
 const char kTelvemuUsage[] =
     "usage: telvemu COMMAND ARGUMENTS\n"

@@ -1,7 +1,7 @@
-// Texts registered for error codes, kept in the server's database; the
-// client library loads them whenever it opens the server.
-#ifndef EMULATOR_ERROR_TEXTS_H_
-#define EMULATOR_ERROR_TEXTS_H_
+// The texts table of a server's database: texts registered for error codes
+// with telvemu, which the client library loads whenever it opens the server.
+#ifndef EMULATOR_TEXT_TABLE_H_
+#define EMULATOR_TEXT_TABLE_H_
 
 #include <stdint.h>
 
@@ -17,4 +17,4 @@ bool TextSet(Store* store, uint32_t code, const std::string& text);
 // Every registered code with its text, by ascending code.
 bool TextList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts);
 
-#endif  // EMULATOR_ERROR_TEXTS_H_
+#endif  // EMULATOR_TEXT_TABLE_H_

@@ -1,4 +1,4 @@
-#include "error_texts.h"
+#include "text_table.h"
 
 #include <string>
 #include <utility>
@@ -10,9 +10,9 @@
 
 namespace {
 
-using ErrorTextsTest = EmulatorTest;
+using TextTableTest = EmulatorTest;
 
-TEST_F(ErrorTextsTest, TextsAreReplacedAndListedByCode) {
+TEST_F(TextTableTest, TextsAreReplacedAndListedByCode) {
   std::string error;
   ASSERT_TRUE(ServerCreate("srv1", &error)) << error;
   Store store;

@@ -1,4 +1,4 @@
-#include "error_texts.h"
+#include "text_table.h"
 
 bool TextSet(Store* store, uint32_t code, const std::string& text) {
   sqlite3_stmt* insert =
