@@ -7,14 +7,13 @@
 
 #include "caller_checks.h"
 #include "delegation_rows.h"
-#include "error_codes.h"
+#include "error_texts.h"
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
 #include "list_sort.h"
 #include "record_codec.h"
 #include "telvwin32.h"
-#include "text_registry.h"
 
 namespace {
 

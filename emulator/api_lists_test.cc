@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "error_codes.h"
+#include "error_texts.h"
 #include "gtest/gtest.h"
 #include "telvwin32.h"
 #include "test_support.h"

@@ -10,13 +10,12 @@
 
 #include "caller_checks.h"
 #include "emulator_env.h"
-#include "error_codes.h"
+#include "error_texts.h"
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
 #include "server_files.h"
 #include "telvwin32.h"
-#include "text_registry.h"
 #include "text_table.h"
 
 namespace {

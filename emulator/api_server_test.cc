@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "error_codes.h"
+#include "error_texts.h"
 #include "gtest/gtest.h"
 #include "telvwin32.h"
 #include "test_support.h"

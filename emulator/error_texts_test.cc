@@ -1,4 +1,4 @@
-#include "error_codes.h"
+#include "error_texts.h"
 
 #include <set>
 #include <string>
@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(ErrorCodesTest, EveryBuiltInCodeIsDistinctNonZeroAndHasText) {
+TEST(ErrorTextsTest, EveryBuiltInCodeIsDistinctNonZeroAndHasText) {
   const uint32_t codes[] = {kErrUnknownServer,    kErrInvalidHandle,  kErrInvalidListHandle,
                             kErrEndOfList,        kErrNoSuchDelegate, kErrDatabase,
                             kErrBadArgument,      kErrEntryIdGiven,   kErrUserIdTrailingBytes,

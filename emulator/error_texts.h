@@ -1,9 +1,13 @@
-// The error codes the emulated client library raises by itself, and their
-// texts. Codes a test wants beyond these come from faults set with telvemu.
-#ifndef EMULATOR_ERROR_CODES_H_
-#define EMULATOR_ERROR_CODES_H_
+// The error codes the emulated client library raises by itself, and the
+// text TelvStringTelvErr gives for a code. Codes a test wants beyond these
+// come from faults set with telvemu; their texts from the servers the process
+// opened, each of which registers its own (see text_table.h).
+#ifndef EMULATOR_ERROR_TEXTS_H_
+#define EMULATOR_ERROR_TEXTS_H_
 
 #include <stdint.h>
+
+#include <string>
 
 // No database for the name, or it cannot be opened.
 constexpr uint32_t kErrUnknownServer = 0x2711;
@@ -30,4 +34,19 @@ constexpr uint32_t kErrEntryIdsExhausted = 0x271A;
 // The built-in text of a code, or null when the code is not built in.
 const char* BuiltInErrorText(uint32_t code);
 
-#endif  // EMULATOR_ERROR_CODES_H_
+// The process remembers the texts registered on every server it opened, and
+// the message of the last database failure, since TelvStringTelvErr names
+// no server to look them up on.
+void RegistryRemember(uint32_t code, const std::string& text);
+
+// The registered text of code; false when none is.
+bool RegistryLookup(uint32_t code, std::string* text);
+
+void RegistryRememberDatabaseError(const std::string& message);
+// Empty until a database call failed.
+std::string RegistryDatabaseError();
+
+// The text TelvStringTelvErr gives: registered, built in, or a generic one.
+std::string RegistryErrorText(uint32_t code);
+
+#endif  // EMULATOR_ERROR_TEXTS_H_
