@@ -37,7 +37,7 @@ uint32_t Fail(Store* store) {
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t entryId) {
   CheckCallerFlushed("TelvDeleteDelegate");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  std::shared_ptr<ConnectedServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
@@ -65,7 +65,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t e
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegateRecord* record) {
   CheckCallerFlushed("TelvSaveDelegate");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  std::shared_ptr<ConnectedServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }

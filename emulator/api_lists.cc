@@ -86,7 +86,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const cha
     return kErrBadArgument;
   }
   *listHandle = 0;
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  std::shared_ptr<ConnectedServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }

@@ -30,7 +30,7 @@ uint32_t DatabaseFailure(Store* store) {
 
 // Runs a fault lookup for a call that fails with the fault's code; 0 when
 // no such fault is set.
-uint32_t FaultCode(OpenServer* server, FaultKind kind) {
+uint32_t FaultCode(ConnectedServer* server, FaultKind kind) {
   Fault fault;
   switch (FaultFind(&server->store, kind, "", "", &fault)) {
     case FaultLookup::kFound:
@@ -63,7 +63,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName,
     SetError(error, kErrBadArgument);
     return 0;
   }
-  auto server = std::make_shared<OpenServer>();
+  auto server = std::make_shared<ConnectedServer>();
   if (!ServerOpen(serverName, &server->store, nullptr)) {
     SetError(error, kErrUnknownServer);
     return 0;
@@ -96,7 +96,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName,
 TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*release*/,
                                                    uint32_t /*flags*/) {
   CheckCallerFlushed("TelvVersionCheck");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  std::shared_ptr<ConnectedServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
@@ -106,7 +106,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*r
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info) {
   CheckCallerFlushed("TelvGetServerInfo2");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  std::shared_ptr<ConnectedServer> server = HandleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }

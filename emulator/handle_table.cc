@@ -8,7 +8,7 @@ namespace {
 struct Tables {
   std::mutex mutex;
   uint32_t lastHandle = 0;
-  std::unordered_map<uint32_t, std::shared_ptr<OpenServer>> servers;
+  std::unordered_map<uint32_t, std::shared_ptr<ConnectedServer>> servers;
   std::unordered_map<uint32_t, std::shared_ptr<DelegateList>> lists;
 };
 
@@ -65,11 +65,11 @@ void Remove(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::*table
 
 }  // namespace
 
-uint32_t HandleAddServer(std::shared_ptr<OpenServer> server) {
+uint32_t HandleAddServer(std::shared_ptr<ConnectedServer> server) {
   return Add(&Tables::servers, std::move(server));
 }
 
-std::shared_ptr<OpenServer> HandleServer(uint32_t handle) {
+std::shared_ptr<ConnectedServer> HandleServer(uint32_t handle) {
   return Find(&Tables::servers, handle);
 }
 

@@ -20,7 +20,9 @@
 #include "store.h"
 #include "telvwin32.h"
 
-struct OpenServer {
+// A server a caller connected to with TelvCreateServerHandle: its database
+// stays open until the last user of the handle lets go.
+struct ConnectedServer {
   std::mutex mutex;
   Store store;
 };
@@ -38,8 +40,8 @@ struct DelegateList {
   uint32_t sortFaultCode = 0;
 };
 
-uint32_t HandleAddServer(std::shared_ptr<OpenServer> server);
-std::shared_ptr<OpenServer> HandleServer(uint32_t handle);
+uint32_t HandleAddServer(std::shared_ptr<ConnectedServer> server);
+std::shared_ptr<ConnectedServer> HandleServer(uint32_t handle);
 // Forgets the handle; the server closes when the last user lets go.
 void HandleRemoveServer(uint32_t handle);
 

@@ -61,8 +61,8 @@ bool WantArguments(const Command& command, size_t least, size_t most) {
   return count >= least && count <= most;
 }
 
-// Opens the server named by the command's first argument.
-bool OpenServer(const Command& command, Store* store) {
+// Opens the database of the server named by the command's first argument.
+bool OpenServerStore(const Command& command, Store* store) {
   const std::string& name = command.args[1];
   std::string error;
   if (!ServerOpen(name.c_str(), store, &error)) {
@@ -140,7 +140,7 @@ int Add(const Command& command) {
     }
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!OpenServerStore(command, &store)) {
     return 1;
   }
   return RowsInsert(&store, row, nullptr) ? 0 : DatabaseFailure(command, &store);
@@ -159,7 +159,7 @@ int Seed(const Command& command) {
     return Usage(command, "bad seed '" + command.args[3] + "'");
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!OpenServerStore(command, &store)) {
     return 1;
   }
   // Rows go in without the delegate index, which is then built in one
@@ -183,7 +183,7 @@ int Dump(const Command& command) {
     return Usage(command, "dump takes SERVER");
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!OpenServerStore(command, &store)) {
     return 1;
   }
   char line[128];
@@ -202,7 +202,7 @@ int Faults(const Command& command) {
   }
   Store store;
   std::vector<Fault> faults;
-  if (!OpenServer(command, &store)) {
+  if (!OpenServerStore(command, &store)) {
     return 1;
   }
   if (!FaultList(&store, &faults)) {
@@ -225,7 +225,7 @@ int SetFault(const Command& command) {
     return Usage(command, problem);
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!OpenServerStore(command, &store)) {
     return 1;
   }
   return ApplyFaultRequest(&store, request) ? 0 : DatabaseFailure(command, &store);
@@ -240,7 +240,7 @@ int SetText(const Command& command) {
     return Usage(command, "bad error code '" + command.args[2] + "'");
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!OpenServerStore(command, &store)) {
     return 1;
   }
   return TextSet(&store, code, command.args[3]) ? 0 : DatabaseFailure(command, &store);
