@@ -29,14 +29,14 @@ struct Registry {
   std::string databaseError;
 };
 
-Registry& GetRegistry() {
+Registry& getRegistry() {
   static Registry* registry = new Registry;
   return *registry;
 }
 
 }  // namespace
 
-const char* BuiltInErrorText(uint32_t code) {
+const char* builtInErrorText(uint32_t code) {
   for (const CodeText& entry : kTexts) {
     if (entry.code == code) {
       return entry.text;
@@ -45,14 +45,14 @@ const char* BuiltInErrorText(uint32_t code) {
   return nullptr;
 }
 
-void RegistryRemember(uint32_t code, const std::string& text) {
-  Registry& registry = GetRegistry();
+void registryRemember(uint32_t code, const std::string& text) {
+  Registry& registry = getRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
   registry.texts[code] = text;
 }
 
-bool RegistryLookup(uint32_t code, std::string* text) {
-  Registry& registry = GetRegistry();
+bool registryLookup(uint32_t code, std::string* text) {
+  Registry& registry = getRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
   auto found = registry.texts.find(code);
   if (found == registry.texts.end()) {
@@ -62,27 +62,27 @@ bool RegistryLookup(uint32_t code, std::string* text) {
   return true;
 }
 
-void RegistryRememberDatabaseError(const std::string& message) {
-  Registry& registry = GetRegistry();
+void registryRememberDatabaseError(const std::string& message) {
+  Registry& registry = getRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
   registry.databaseError = message;
 }
 
-std::string RegistryDatabaseError() {
-  Registry& registry = GetRegistry();
+std::string registryDatabaseError() {
+  Registry& registry = getRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
   return registry.databaseError;
 }
 
-std::string RegistryErrorText(uint32_t code) {
+std::string registryErrorText(uint32_t code) {
   std::string text;
-  if (RegistryLookup(code, &text)) {
+  if (registryLookup(code, &text)) {
     return text;
   }
-  if (const char* builtIn = BuiltInErrorText(code)) {
+  if (const char* builtIn = builtInErrorText(code)) {
     text = builtIn;
     if (code == kErrDatabase) {
-      std::string detail = RegistryDatabaseError();
+      std::string detail = registryDatabaseError();
       if (!detail.empty()) {
         text += ": " + detail;
       }

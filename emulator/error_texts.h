@@ -32,21 +32,21 @@ constexpr uint32_t kErrUserIdTrailingBytes = 0x2719;
 constexpr uint32_t kErrEntryIdsExhausted = 0x271A;
 
 // The built-in text of a code, or null when the code is not built in.
-const char* BuiltInErrorText(uint32_t code);
+const char* builtInErrorText(uint32_t code);
 
 // The process remembers the texts registered on every server it opened, and
 // the message of the last database failure, since TelvStringTelvErr names
 // no server to look them up on.
-void RegistryRemember(uint32_t code, const std::string& text);
+void registryRemember(uint32_t code, const std::string& text);
 
 // The registered text of code; false when none is.
-bool RegistryLookup(uint32_t code, std::string* text);
+bool registryLookup(uint32_t code, std::string* text);
 
-void RegistryRememberDatabaseError(const std::string& message);
+void registryRememberDatabaseError(const std::string& message);
 // Empty until a database call failed.
-std::string RegistryDatabaseError();
+std::string registryDatabaseError();
 
 // The text TelvStringTelvErr gives: registered, built in, or a generic one.
-std::string RegistryErrorText(uint32_t code);
+std::string registryErrorText(uint32_t code);
 
 #endif  // EMULATOR_ERROR_TEXTS_H_

@@ -16,12 +16,12 @@ TEST(ErrorTextsTest, EveryBuiltInCodeIsDistinctNonZeroAndHasText) {
   for (uint32_t code : codes) {
     EXPECT_NE(code, 0u);
     EXPECT_TRUE(seen.insert(code).second) << code;
-    ASSERT_NE(BuiltInErrorText(code), nullptr) << code;
-    EXPECT_NE(std::string(BuiltInErrorText(code)), "");
+    ASSERT_NE(builtInErrorText(code), nullptr) << code;
+    EXPECT_NE(std::string(builtInErrorText(code)), "");
   }
-  EXPECT_STREQ(BuiltInErrorText(0x2711), "Telvane server not found or not responding");
-  EXPECT_EQ(BuiltInErrorText(0), nullptr);
-  EXPECT_EQ(BuiltInErrorText(42), nullptr);
+  EXPECT_STREQ(builtInErrorText(0x2711), "Telvane server not found or not responding");
+  EXPECT_EQ(builtInErrorText(0), nullptr);
+  EXPECT_EQ(builtInErrorText(42), nullptr);
 }
 
 }  // namespace

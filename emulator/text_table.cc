@@ -1,19 +1,19 @@
 #include "text_table.h"
 
-bool TextSet(Store* store, uint32_t code, const std::string& text) {
+bool textSet(Store* store, uint32_t code, const std::string& text) {
   sqlite3_stmt* insert =
-      StoreStatement(store, "INSERT OR REPLACE INTO texts (code, text) VALUES (?, ?)");
+      storeStatement(store, "INSERT OR REPLACE INTO texts (code, text) VALUES (?, ?)");
   StatementScope scope(insert);
   if (insert == nullptr) {
     return false;
   }
   sqlite3_bind_int64(insert, 1, code);
-  StoreBindText(insert, 2, text);
+  storeBindText(insert, 2, text);
   return sqlite3_step(insert) == SQLITE_DONE;
 }
 
-bool TextList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts) {
-  sqlite3_stmt* select = StoreStatement(store, "SELECT code, text FROM texts ORDER BY code");
+bool textList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts) {
+  sqlite3_stmt* select = storeStatement(store, "SELECT code, text FROM texts ORDER BY code");
   StatementScope scope(select);
   if (select == nullptr) {
     return false;

@@ -12,9 +12,9 @@
 #include "store.h"
 
 // Registers text for code, replacing an earlier one.
-bool TextSet(Store* store, uint32_t code, const std::string& text);
+bool textSet(Store* store, uint32_t code, const std::string& text);
 
 // Every registered code with its text, by ascending code.
-bool TextList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts);
+bool textList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts);
 
 #endif  // EMULATOR_TEXT_TABLE_H_
