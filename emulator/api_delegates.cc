@@ -8,13 +8,12 @@
 
 #include "caller_checks.h"
 #include "delegation_rows.h"
-#include "error_codes.h"
+#include "error_texts.h"
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
 #include "record_codec.h"
 #include "telvwin32.h"
-#include "text_registry.h"
 
 namespace {
 
@@ -22,51 +21,51 @@ namespace {
 constexpr sqlite3_int64 kLastEntryId = 0xFFFFFFFF;
 
 // Whether a user-ID field holds anything after the NUL that ends the ID.
-bool HasBytesAfterUserId(const char (&field)[kUserIdFieldSize]) {
+bool hasBytesAfterUserId(const char (&field)[kUserIdFieldSize]) {
   const char* end = static_cast<const char*>(memchr(field, '\0', kUserIdFieldSize));
   return end != nullptr &&
          std::any_of(end, field + kUserIdFieldSize, [](char c) { return c != 0; });
 }
 
-uint32_t Fail(Store* store) {
-  RegistryRememberDatabaseError(StoreError(store));
-  StoreRollback(store);
+uint32_t fail(Store* store) {
+  registryRememberDatabaseError(storeError(store));
+  storeRollback(store);
   return kErrDatabase;
 }
 
 }  // namespace
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t entryId) {
-  CheckCallerFlushed("TelvDeleteDelegate");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  checkCallerFlushed("TelvDeleteDelegate");
+  std::shared_ptr<ConnectedServer> server = handleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
   std::lock_guard<std::mutex> lock(server->mutex);
   Store* store = &server->store;
-  if (!StoreBeginWrite(store)) {
-    return Fail(store);
+  if (!storeBeginWrite(store)) {
+    return fail(store);
   }
   Fault fault;
-  switch (FaultFind(store, FaultKind::kDelete, std::to_string(entryId), "", &fault)) {
+  switch (faultFind(store, FaultKind::kDelete, std::to_string(entryId), "", &fault)) {
     case FaultLookup::kFound:
-      StoreRollback(store);
+      storeRollback(store);
       return fault.code;
     case FaultLookup::kFailed:
-      return Fail(store);
+      return fail(store);
     case FaultLookup::kNone:
       break;
   }
-  DeleteOutcome outcome = RowsDelete(store, entryId);
-  if (outcome == DeleteOutcome::kFailed || !StoreCommit(store)) {
-    return Fail(store);
+  DeleteOutcome outcome = rowsDelete(store, entryId);
+  if (outcome == DeleteOutcome::kFailed || !storeCommit(store)) {
+    return fail(store);
   }
   return outcome == DeleteOutcome::kDeleted ? 0 : kErrNoSuchDelegate;
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegateRecord* record) {
-  CheckCallerFlushed("TelvSaveDelegate");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  checkCallerFlushed("TelvSaveDelegate");
+  std::shared_ptr<ConnectedServer> server = handleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
@@ -78,39 +77,39 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegate
   if (record->entryId != 0) {
     return kErrEntryIdGiven;
   }
-  if (HasBytesAfterUserId(record->delegator) || HasBytesAfterUserId(record->delegate)) {
+  if (hasBytesAfterUserId(record->delegator) || hasBytesAfterUserId(record->delegate)) {
     return kErrUserIdTrailingBytes;
   }
-  DelegationRow row = RowFromRecord(*record);
+  DelegationRow row = rowFromRecord(*record);
   std::lock_guard<std::mutex> lock(server->mutex);
   Store* store = &server->store;
-  if (!StoreBeginWrite(store)) {
-    return Fail(store);
+  if (!storeBeginWrite(store)) {
+    return fail(store);
   }
   Fault fault;
-  switch (FaultTake(store, FaultKind::kSave, row.delegator, row.delegate, &fault)) {
+  switch (faultTake(store, FaultKind::kSave, row.delegator, row.delegate, &fault)) {
     case FaultLookup::kFound:
       // Commits the failure a counted fault gave up, so the next save of
       // the pair sees one fewer.
-      return StoreCommit(store) ? fault.code : Fail(store);
+      return storeCommit(store) ? fault.code : fail(store);
     case FaultLookup::kFailed:
-      return Fail(store);
+      return fail(store);
     case FaultLookup::kNone:
       break;
   }
   // The caller's record stays as it was: a new entry ID becomes known only
   // through a fresh list.
-  if (!RowsInsert(store, row, nullptr)) {
-    return Fail(store);
+  if (!rowsInsert(store, row, nullptr)) {
+    return fail(store);
   }
   // Entry IDs are 32 bits wide and never given out twice, so they never
   // wrap: past the last one, saves fail.
   if (sqlite3_last_insert_rowid(store->db) > kLastEntryId) {
-    StoreRollback(store);
+    storeRollback(store);
     return kErrEntryIdsExhausted;
   }
-  if (!StoreCommit(store)) {
-    return Fail(store);
+  if (!storeCommit(store)) {
+    return fail(store);
   }
   return 0;
 }

@@ -7,36 +7,35 @@
 
 #include "caller_checks.h"
 #include "delegation_rows.h"
-#include "error_codes.h"
+#include "error_texts.h"
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
 #include "list_sort.h"
 #include "record_codec.h"
 #include "telvwin32.h"
-#include "text_registry.h"
 
 namespace {
 
 // Sets *code to the list fault that applies to a request for user's list
 // (null: every delegation), or to 0 when none does; false when the faults
 // cannot be read. A fault for one user comes before a fault for every list.
-bool ListFault(Store* store, const char* user, uint32_t* code) {
+bool listFault(Store* store, const char* user, uint32_t* code) {
   Fault fault;
   FaultLookup lookup = FaultLookup::kNone;
   if (user != nullptr) {
-    lookup = FaultFind(store, FaultKind::kList, user, "", &fault);
+    lookup = faultFind(store, FaultKind::kList, user, "", &fault);
   }
   if (lookup == FaultLookup::kNone) {
-    lookup = FaultFind(store, FaultKind::kList, "", "", &fault);
+    lookup = faultFind(store, FaultKind::kList, "", "", &fault);
   }
   *code = lookup == FaultLookup::kFound ? fault.code : 0;
   return lookup != FaultLookup::kFailed;
 }
 
-bool LoadList(Store* store, const char* user, DelegateList* list) {
+bool loadList(Store* store, const char* user, DelegateList* list) {
   Fault sortFault;
-  FaultLookup sortLookup = FaultFind(store, FaultKind::kSort, "", "", &sortFault);
+  FaultLookup sortLookup = faultFind(store, FaultKind::kSort, "", "", &sortFault);
   if (sortLookup == FaultLookup::kFailed) {
     return false;
   }
@@ -46,23 +45,23 @@ bool LoadList(Store* store, const char* user, DelegateList* list) {
   // are placed once; a user's list holds a few and grows as it is read,
   // which spares every save of a load a second search of the index.
   uint64_t count = 0;
-  if (user == nullptr && !RowsCount(store, user, &count)) {
+  if (user == nullptr && !rowsCount(store, user, &count)) {
     return false;
   }
   list->records.reserve(count);
-  return RowsForEach(store, user, [list](const DelegationRow& row) {
+  return rowsForEach(store, user, [list](const DelegationRow& row) {
     list->records.emplace_back();
-    RecordFromRow(row, &list->records.back());
+    recordFromRow(row, &list->records.back());
   });
 }
 
 // Hands out the list's next element, or its first when restart is set.
-uint32_t DeliverFrom(uint32_t listHandle, void** element, bool restart) {
+uint32_t deliverFrom(uint32_t listHandle, void** element, bool restart) {
   if (element == nullptr) {
     return kErrBadArgument;
   }
   *element = nullptr;
-  std::shared_ptr<DelegateList> list = HandleList(listHandle);
+  std::shared_ptr<DelegateList> list = handleList(listHandle);
   if (list == nullptr) {
     return kErrInvalidListHandle;
   }
@@ -82,44 +81,44 @@ uint32_t DeliverFrom(uint32_t listHandle, void** element, bool restart) {
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const char* user,
                                                       uint32_t /*a*/, uint32_t /*b*/,
                                                       uint32_t /*c*/, uint32_t* listHandle) {
-  CheckCallerFlushed("TelvGetDelegateList");
+  checkCallerFlushed("TelvGetDelegateList");
   if (listHandle == nullptr) {
     return kErrBadArgument;
   }
   *listHandle = 0;
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  std::shared_ptr<ConnectedServer> server = handleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
   std::lock_guard<std::mutex> lock(server->mutex);
   Store* store = &server->store;
   // One snapshot for the faults, the count and the rows.
-  if (!StoreBeginRead(store)) {
-    RegistryRememberDatabaseError(StoreError(store));
+  if (!storeBeginRead(store)) {
+    registryRememberDatabaseError(storeError(store));
     return kErrDatabase;
   }
   uint32_t faultCode = 0;
   auto list = std::make_shared<DelegateList>();
   list->server = handle;
   bool loaded =
-      ListFault(store, user, &faultCode) && (faultCode != 0 || LoadList(store, user, list.get()));
+      listFault(store, user, &faultCode) && (faultCode != 0 || loadList(store, user, list.get()));
   if (!loaded) {
-    RegistryRememberDatabaseError(StoreError(store));
+    registryRememberDatabaseError(storeError(store));
   }
-  StoreRollback(store);
+  storeRollback(store);
   if (!loaded) {
     return kErrDatabase;
   }
   if (faultCode != 0) {
     return faultCode;
   }
-  *listHandle = HandleAddList(std::move(list));
+  *listHandle = handleAddList(std::move(list));
   return 0;
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
-  CheckCallerFlushed("TelvListSort");
-  std::shared_ptr<DelegateList> list = HandleList(listHandle);
+  checkCallerFlushed("TelvListSort");
+  std::shared_ptr<DelegateList> list = handleList(listHandle);
   if (list == nullptr) {
     return kErrInvalidListHandle;
   }
@@ -135,16 +134,16 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareF
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetFirstElementPtr(uint32_t listHandle, void** element) {
-  CheckCallerFlushed("TelvListGetFirstElementPtr");
-  return DeliverFrom(listHandle, element, true);
+  checkCallerFlushed("TelvListGetFirstElementPtr");
+  return deliverFrom(listHandle, element, true);
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t listHandle, void** element) {
-  CheckCallerFlushed("TelvListGetNextElementPtr");
-  return DeliverFrom(listHandle, element, false);
+  checkCallerFlushed("TelvListGetNextElementPtr");
+  return deliverFrom(listHandle, element, false);
 }
 
 TELV_EXPORT void TELVAPI_CALL TelvCloseListHandle(uint32_t listHandle) {
-  CheckCallerFlushed("TelvCloseListHandle");
-  HandleRemoveList(listHandle);
+  checkCallerFlushed("TelvCloseListHandle");
+  handleRemoveList(listHandle);
 }

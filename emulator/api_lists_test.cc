@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "error_codes.h"
+#include "error_texts.h"
 #include "gtest/gtest.h"
 #include "telvwin32.h"
 #include "test_support.h"
@@ -21,8 +21,8 @@ class ListApiTest : public EmulatorTest {
  protected:
   void SetUp() override {
     EmulatorTest::SetUp();
-    MustTelvemu({"demo"});
-    server_ = Connect("demo");
+    mustTelvemu({"demo"});
+    server_ = connect("demo");
   }
   void TearDown() override {
     TelvCloseServerHandle(server_);
@@ -31,16 +31,16 @@ class ListApiTest : public EmulatorTest {
   uint32_t server_ = 0;
 };
 
-int ByDelegateIgnoringCase(const void* a, const void* b) {
+int byDelegateIgnoringCase(const void* a, const void* b) {
   const TelvDelegateRecord* left = static_cast<const TelvDelegateRecord*>(a);
   const TelvDelegateRecord* right = static_cast<const TelvDelegateRecord*>(b);
   return strncasecmp(left->delegate, right->delegate, sizeof(left->delegate));
 }
 
 TEST_F(ListApiTest, FullListHoldsEveryDelegationInStorageOrder) {
-  std::vector<TelvDelegateRecord> records = Delegations(server_, nullptr);
-  EXPECT_EQ(Pairs(records), kDemoPairs);
-  EXPECT_EQ(EntryIds(records), (std::vector<uint32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+  std::vector<TelvDelegateRecord> records = delegations(server_, nullptr);
+  EXPECT_EQ(pairs(records), kDemoPairs);
+  EXPECT_EQ(entryIds(records), (std::vector<uint32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
   EXPECT_EQ(uint32_t{records[2].typeCode}, 0x0002u);
   EXPECT_EQ(uint32_t{records[2].masks[0]}, 0xFFFFFFFFu);
   EXPECT_EQ(uint32_t{records[0].masks[3]}, 0x0FFFFFF9u);
@@ -48,18 +48,18 @@ TEST_F(ListApiTest, FullListHoldsEveryDelegationInStorageOrder) {
 
 TEST_F(ListApiTest, UserListMatchesTheDelegateIgnoringCaseOnly) {
   std::vector<std::string> expected = {"Accounting>BKowalski", "Helpdesk>bkowalski"};
-  EXPECT_EQ(Pairs(Delegations(server_, "bkowalski")), expected);
-  EXPECT_EQ(Pairs(Delegations(server_, "BKOWALSKI")), expected);
+  EXPECT_EQ(pairs(delegations(server_, "bkowalski")), expected);
+  EXPECT_EQ(pairs(delegations(server_, "BKOWALSKI")), expected);
   // jmiller is a delegator too, but only delegations to it count.
-  EXPECT_EQ(Pairs(Delegations(server_, "JMILLER")),
+  EXPECT_EQ(pairs(delegations(server_, "JMILLER")),
             (std::vector<std::string>{"FrontDesk>JMiller", "frontdesk>JMiller"}));
-  EXPECT_TRUE(Delegations(server_, "Accounting").empty());
-  EXPECT_TRUE(Delegations(server_, "nobody").empty());
-  EXPECT_TRUE(Delegations(server_, "bkowalsk").empty());
+  EXPECT_TRUE(delegations(server_, "Accounting").empty());
+  EXPECT_TRUE(delegations(server_, "nobody").empty());
+  EXPECT_TRUE(delegations(server_, "bkowalsk").empty());
 }
 
 TEST_F(ListApiTest, RecordsAreZeroFilledBeyondTheirFields) {
-  TelvDelegateRecord record = Delegations(server_, "PLarsen").at(0);
+  TelvDelegateRecord record = delegations(server_, "PLarsen").at(0);
   EXPECT_EQ(uint32_t{record.entryId}, 7u);
   EXPECT_STREQ(record.delegator, "CEO-Office");
   for (size_t i = strlen("CEO-Office"); i < sizeof(record.delegator); ++i) {
@@ -73,10 +73,10 @@ TEST_F(ListApiTest, RecordsAreZeroFilledBeyondTheirFields) {
 TEST_F(ListApiTest, FullLengthUserIdComesBackWithoutNul) {
   std::string delegator = "Maximilian.Oberhofer1";  // 21: room left for the NUL
   std::string delegate = "Maximilian.Oberhofer22";  // 22: fills the field
-  MustTelvemu({"add", "demo", delegator, delegate});
-  TelvDelegateRecord record = Delegations(server_, delegate.c_str()).at(0);
+  mustTelvemu({"add", "demo", delegator, delegate});
+  TelvDelegateRecord record = delegations(server_, delegate.c_str()).at(0);
   EXPECT_EQ(memcmp(record.delegate, delegate.data(), 22), 0);
-  EXPECT_EQ(Field(record.delegator), delegator);
+  EXPECT_EQ(fieldText(record.delegator), delegator);
   EXPECT_EQ(record.delegator[21], '\0');
   EXPECT_EQ(uint32_t{record.masks[0]}, 0x0FFFFFFFu);  // follows the field directly
 }
@@ -96,23 +96,24 @@ TEST_F(ListApiTest, ElementPointersStayValidAfterEntriesAreDeleted) {
   }
   for (size_t i = 0; i < pointers.size(); ++i) {
     EXPECT_EQ(uint32_t{pointers[i]->entryId}, i + 1);
-    EXPECT_EQ(Field(pointers[i]->delegator) + ">" + Field(pointers[i]->delegate), kDemoPairs[i]);
+    EXPECT_EQ(fieldText(pointers[i]->delegator) + ">" + fieldText(pointers[i]->delegate),
+              kDemoPairs[i]);
   }
   TelvCloseListHandle(list);
-  EXPECT_TRUE(Delegations(server_, nullptr).empty());
+  EXPECT_TRUE(delegations(server_, nullptr).empty());
 }
 
 TEST_F(ListApiTest, SortUsesTheCallersComparisonAndKeepsEqualOnesInStorageOrder) {
   uint32_t list = 0;
   ASSERT_EQ(TelvGetDelegateList(server_, nullptr, 0, 0, 0, &list), 0u);
-  ASSERT_EQ(TelvListSort(list, ByDelegateIgnoringCase), 0u);
+  ASSERT_EQ(TelvListSort(list, byDelegateIgnoringCase), 0u);
   EXPECT_EQ(
-      Pairs(Elements(list)),
+      pairs(elements(list)),
       (std::vector<std::string>{"Sales>anna.schmidt", "Support>anna.schmidt", "jmiller>Assistant01",
                                 "Accounting>BKowalski", "Helpdesk>bkowalski", "FrontDesk>JMiller",
                                 "frontdesk>JMiller", "CEO-Office>PLarsen"}));
   TelvCloseListHandle(list);
-  EXPECT_EQ(Pairs(Delegations(server_, nullptr)), kDemoPairs);
+  EXPECT_EQ(pairs(delegations(server_, nullptr)), kDemoPairs);
 }
 
 TEST_F(ListApiTest, FirstRestartsAndTheEndIsReportedEachTime) {
@@ -136,7 +137,7 @@ TEST_F(ListApiTest, EmptyListEndsAtOnce) {
   void* element = &list;
   EXPECT_EQ(TelvListGetFirstElementPtr(list, &element), kErrEndOfList);
   EXPECT_EQ(element, nullptr);
-  EXPECT_EQ(TelvListSort(list, ByDelegateIgnoringCase), 0u);
+  EXPECT_EQ(TelvListSort(list, byDelegateIgnoringCase), 0u);
   TelvCloseListHandle(list);
 }
 
@@ -148,7 +149,7 @@ TEST_F(ListApiTest, ClosedAndUnknownListHandlesAreRefused) {
   void* element = nullptr;
   EXPECT_EQ(TelvListGetFirstElementPtr(list, &element), kErrInvalidListHandle);
   EXPECT_EQ(TelvListGetNextElementPtr(list, &element), kErrInvalidListHandle);
-  EXPECT_EQ(TelvListSort(list, ByDelegateIgnoringCase), kErrInvalidListHandle);
+  EXPECT_EQ(TelvListSort(list, byDelegateIgnoringCase), kErrInvalidListHandle);
   // A server handle is no list handle, and the reverse.
   EXPECT_EQ(TelvListGetFirstElementPtr(server_, &element), kErrInvalidListHandle);
   ASSERT_EQ(TelvGetDelegateList(server_, nullptr, 0, 0, 0, &list), 0u);
@@ -169,7 +170,7 @@ TEST_F(ListApiTest, NullPointersAreRefused) {
 }
 
 TEST_F(ListApiTest, ListFaultWithoutUserFailsEveryList) {
-  MustTelvemu({"fault", "demo", "list", "0x3F"});
+  mustTelvemu({"fault", "demo", "list", "0x3F"});
   uint32_t list = 99;
   EXPECT_EQ(TelvGetDelegateList(server_, nullptr, 0, 0, 0, &list), 0x3Fu);
   EXPECT_EQ(list, 0u);
@@ -178,39 +179,39 @@ TEST_F(ListApiTest, ListFaultWithoutUserFailsEveryList) {
 }
 
 TEST_F(ListApiTest, ListFaultForAUserFailsOnlyThatUsersList) {
-  MustTelvemu({"fault", "demo", "list", "0x40", "JMiller"});
+  mustTelvemu({"fault", "demo", "list", "0x40", "JMiller"});
   uint32_t list = 0;
   EXPECT_EQ(TelvGetDelegateList(server_, "jmiller", 0, 0, 0, &list), 0x40u);
   EXPECT_EQ(TelvGetDelegateList(server_, "JMILLER", 0, 0, 0, &list), 0x40u);
-  EXPECT_EQ(Pairs(Delegations(server_, "PLarsen")),
+  EXPECT_EQ(pairs(delegations(server_, "PLarsen")),
             (std::vector<std::string>{"CEO-Office>PLarsen"}));
-  EXPECT_EQ(Delegations(server_, nullptr).size(), kDemoPairs.size());
+  EXPECT_EQ(delegations(server_, nullptr).size(), kDemoPairs.size());
 }
 
 TEST_F(ListApiTest, SortFaultIsTheOneSetWhenTheListWasMade) {
   uint32_t before = 0;
   ASSERT_EQ(TelvGetDelegateList(server_, nullptr, 0, 0, 0, &before), 0u);
-  MustTelvemu({"fault", "demo", "sort", "0x41"});
+  mustTelvemu({"fault", "demo", "sort", "0x41"});
   uint32_t during = 0;
   ASSERT_EQ(TelvGetDelegateList(server_, nullptr, 0, 0, 0, &during), 0u);
-  MustTelvemu({"fault", "demo", "clear"});
-  EXPECT_EQ(TelvListSort(before, ByDelegateIgnoringCase), 0u);
-  EXPECT_EQ(TelvListSort(during, ByDelegateIgnoringCase), 0x41u);
-  EXPECT_EQ(Pairs(Elements(during)), kDemoPairs);
+  mustTelvemu({"fault", "demo", "clear"});
+  EXPECT_EQ(TelvListSort(before, byDelegateIgnoringCase), 0u);
+  EXPECT_EQ(TelvListSort(during, byDelegateIgnoringCase), 0x41u);
+  EXPECT_EQ(pairs(elements(during)), kDemoPairs);
   TelvCloseListHandle(before);
   TelvCloseListHandle(during);
 }
 
 TEST_F(ListApiTest, TwoHandlesOnOneServerSeeEachOthersChanges) {
-  uint32_t other = Connect("demo");
+  uint32_t other = connect("demo");
   TelvDelegateRecord record = {};
   strcpy(record.delegator, "Reception");
   strcpy(record.delegate, "PLarsen");
   ASSERT_EQ(TelvSaveDelegate(other, &record), 0u);
-  EXPECT_EQ(Pairs(Delegations(server_, "plarsen")),
+  EXPECT_EQ(pairs(delegations(server_, "plarsen")),
             (std::vector<std::string>{"CEO-Office>PLarsen", "Reception>PLarsen"}));
   ASSERT_EQ(TelvDeleteDelegate(server_, 7), 0u);
-  EXPECT_EQ(Pairs(Delegations(other, "plarsen")), (std::vector<std::string>{"Reception>PLarsen"}));
+  EXPECT_EQ(pairs(delegations(other, "plarsen")), (std::vector<std::string>{"Reception>PLarsen"}));
   TelvCloseServerHandle(other);
 }
 

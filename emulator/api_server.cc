@@ -10,30 +10,29 @@
 
 #include "caller_checks.h"
 #include "emulator_env.h"
-#include "error_codes.h"
 #include "error_texts.h"
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
 #include "server_files.h"
 #include "telvwin32.h"
-#include "text_registry.h"
+#include "text_table.h"
 
 namespace {
 
 // The release the emulated server runs, reported in the information block.
 constexpr uint32_t kServerRelease = 0x0610;
 
-uint32_t DatabaseFailure(Store* store) {
-  RegistryRememberDatabaseError(StoreError(store));
+uint32_t databaseFailure(Store* store) {
+  registryRememberDatabaseError(storeError(store));
   return kErrDatabase;
 }
 
 // Runs a fault lookup for a call that fails with the fault's code; 0 when
 // no such fault is set.
-uint32_t FaultCode(OpenServer* server, FaultKind kind) {
+uint32_t faultCode(ConnectedServer* server, FaultKind kind) {
   Fault fault;
-  switch (FaultFind(&server->store, kind, "", "", &fault)) {
+  switch (faultFind(&server->store, kind, "", "", &fault)) {
     case FaultLookup::kFound:
       return fault.code;
     case FaultLookup::kNone:
@@ -41,10 +40,10 @@ uint32_t FaultCode(OpenServer* server, FaultKind kind) {
     case FaultLookup::kFailed:
       break;
   }
-  return DatabaseFailure(&server->store);
+  return databaseFailure(&server->store);
 }
 
-void SetError(uint32_t* error, uint32_t code) {
+void setError(uint32_t* error, uint32_t code) {
   if (error != nullptr) {
     *error = code;
   }
@@ -53,61 +52,61 @@ void SetError(uint32_t* error, uint32_t code) {
 }  // namespace
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetAPIVersion(void) {
-  CheckCallerFlushed("TelvGetAPIVersion");
-  return EnvApiVersion();
+  checkCallerFlushed("TelvGetAPIVersion");
+  return envApiVersion();
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName, int32_t /*mode*/,
                                                          uint32_t* error) {
-  CheckCallerFlushed("TelvCreateServerHandle");
+  checkCallerFlushed("TelvCreateServerHandle");
   if (serverName == nullptr) {
-    SetError(error, kErrBadArgument);
+    setError(error, kErrBadArgument);
     return 0;
   }
-  auto server = std::make_shared<OpenServer>();
-  if (!ServerOpen(serverName, &server->store, nullptr)) {
-    SetError(error, kErrUnknownServer);
+  auto server = std::make_shared<ConnectedServer>();
+  if (!serverOpen(serverName, &server->store, nullptr)) {
+    setError(error, kErrUnknownServer);
     return 0;
   }
   // Texts load before the connect fault is taken, so that the caller can
   // put the failure into words.
   std::vector<std::pair<uint32_t, std::string>> texts;
-  if (!TextList(&server->store, &texts)) {
-    SetError(error, DatabaseFailure(&server->store));
+  if (!textList(&server->store, &texts)) {
+    setError(error, databaseFailure(&server->store));
     return 0;
   }
   for (const auto& text : texts) {
-    RegistryRemember(text.first, text.second);
+    registryRemember(text.first, text.second);
   }
   uint32_t code = 0;
-  switch (FaultTakeConnect(&server->store, &code)) {
+  switch (faultTakeConnect(&server->store, &code)) {
     case FaultLookup::kFound:
-      SetError(error, code);
+      setError(error, code);
       return 0;
     case FaultLookup::kFailed:
-      SetError(error, DatabaseFailure(&server->store));
+      setError(error, databaseFailure(&server->store));
       return 0;
     case FaultLookup::kNone:
       break;
   }
-  SetError(error, 0);
-  return HandleAddServer(std::move(server));
+  setError(error, 0);
+  return handleAddServer(std::move(server));
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*release*/,
                                                    uint32_t /*flags*/) {
-  CheckCallerFlushed("TelvVersionCheck");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  checkCallerFlushed("TelvVersionCheck");
+  std::shared_ptr<ConnectedServer> server = handleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
   std::lock_guard<std::mutex> lock(server->mutex);
-  return FaultCode(server.get(), FaultKind::kRelease);
+  return faultCode(server.get(), FaultKind::kRelease);
 }
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info) {
-  CheckCallerFlushed("TelvGetServerInfo2");
-  std::shared_ptr<OpenServer> server = HandleServer(handle);
+  checkCallerFlushed("TelvGetServerInfo2");
+  std::shared_ptr<ConnectedServer> server = handleServer(handle);
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
@@ -115,22 +114,22 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info
     return kErrBadArgument;
   }
   std::lock_guard<std::mutex> lock(server->mutex);
-  if (uint32_t code = FaultCode(server.get(), FaultKind::kInfo)) {
+  if (uint32_t code = faultCode(server.get(), FaultKind::kInfo)) {
     return code;
   }
   Fault nameFault;
   std::string name;
-  switch (FaultFind(&server->store, FaultKind::kName, "", "", &nameFault)) {
+  switch (faultFind(&server->store, FaultKind::kName, "", "", &nameFault)) {
     case FaultLookup::kFound:
       name = nameFault.subject;
       break;
     case FaultLookup::kNone:
-      if (!ServerReportedName(&server->store, &name)) {
-        return DatabaseFailure(&server->store);
+      if (!serverReportedName(&server->store, &name)) {
+        return databaseFailure(&server->store);
       }
       break;
     case FaultLookup::kFailed:
-      return DatabaseFailure(&server->store);
+      return databaseFailure(&server->store);
   }
   // Beside the name, the block carries its own size and the server's
   // release, for a caller that looks further than the name.
@@ -145,20 +144,20 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info
 }
 
 TELV_EXPORT void TELVAPI_CALL TelvStringTelvErr(uint32_t code, char* buffer, int32_t size) {
-  CheckCallerFlushed("TelvStringTelvErr");
+  checkCallerFlushed("TelvStringTelvErr");
   if (buffer == nullptr || size <= 0) {
     return;
   }
-  std::string text = RegistryErrorText(code);
+  std::string text = registryErrorText(code);
   size_t length = std::min(text.size(), static_cast<size_t>(size) - 1);
   memcpy(buffer, text.data(), length);
   buffer[length] = '\0';
 }
 
 TELV_EXPORT void TELVAPI_CALL TelvCloseServerHandle(uint32_t handle) {
-  CheckCallerFlushed("TelvCloseServerHandle");
-  if (HandleServer(handle) != nullptr) {
-    CheckListsClosed(handle, "as the server handle is closed");
+  checkCallerFlushed("TelvCloseServerHandle");
+  if (handleServer(handle) != nullptr) {
+    checkListsClosed(handle, "as the server handle is closed");
   }
-  HandleRemoveServer(handle);
+  handleRemoveServer(handle);
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "error_codes.h"
+#include "error_texts.h"
 #include "gtest/gtest.h"
 #include "telvwin32.h"
 #include "test_support.h"
@@ -28,12 +28,12 @@ TEST_F(ServerApiTest, UnknownServerFailsWithItsCodeAndCreatesNoFile) {
   EXPECT_EQ(TelvCreateServerHandle("nosuch", 0, &error), 0u);
   EXPECT_EQ(error, kErrUnknownServer);
   EXPECT_EQ(error, 0x2711u);
-  EXPECT_EQ(ErrorText(error), "Telvane server not found or not responding");
+  EXPECT_EQ(errorText(error), "Telvane server not found or not responding");
   EXPECT_TRUE(std::filesystem::is_empty(dir_));
 }
 
 TEST_F(ServerApiTest, NamesThatCanNeverBeServersAreUnknown) {
-  MustTelvemu({"create", "srv1"});
+  mustTelvemu({"create", "srv1"});
   std::string nested = dir_ + "/sub";
   std::filesystem::create_directory(nested);
   std::filesystem::copy_file(dir_ + "/srv1.db", nested + "/srv1.db");
@@ -49,8 +49,8 @@ TEST_F(ServerApiTest, NamesThatCanNeverBeServersAreUnknown) {
 }
 
 TEST_F(ServerApiTest, ServerNamesIgnoreAsciiCase) {
-  MustTelvemu({"create", "FaxHost"});
-  uint32_t handle = Connect("FAXHOST");
+  mustTelvemu({"create", "FaxHost"});
+  uint32_t handle = connect("FAXHOST");
   unsigned char info[TELV_SERVER_INFO_SIZE];
   ASSERT_EQ(TelvGetServerInfo2(handle, info), 0u);
   EXPECT_STREQ(reinterpret_cast<char*>(info + TELV_SERVER_INFO_NAME_OFFSET), "FaxHost");
@@ -58,15 +58,15 @@ TEST_F(ServerApiTest, ServerNamesIgnoreAsciiCase) {
 }
 
 TEST_F(ServerApiTest, HandlesAreFreshAndClosedOnesAreRefused) {
-  MustTelvemu({"create", "srv1"});
-  uint32_t first = Connect("srv1");
-  uint32_t second = Connect("srv1");
+  mustTelvemu({"create", "srv1"});
+  uint32_t first = connect("srv1");
+  uint32_t second = connect("srv1");
   EXPECT_NE(first, 0u);
   EXPECT_NE(second, first);
   TelvCloseServerHandle(first);
   EXPECT_EQ(TelvVersionCheck(first, 0x0520, 0), kErrInvalidHandle);
   EXPECT_EQ(TelvVersionCheck(second, 0x0520, 0), 0u);
-  uint32_t third = Connect("srv1");
+  uint32_t third = connect("srv1");
   EXPECT_NE(third, first);
   EXPECT_NE(third, second);
   TelvCloseServerHandle(first);  // a second close, and one of nothing, do nothing
@@ -77,19 +77,19 @@ TEST_F(ServerApiTest, HandlesAreFreshAndClosedOnesAreRefused) {
 }
 
 TEST_F(ServerApiTest, ReleaseFaultFailsVersionCheckUntilCleared) {
-  MustTelvemu({"create", "srv1"});
-  uint32_t handle = Connect("srv1");
+  mustTelvemu({"create", "srv1"});
+  uint32_t handle = connect("srv1");
   EXPECT_EQ(TelvVersionCheck(handle, 0x0520, 0), 0u);
-  MustTelvemu({"fault", "srv1", "release", "99"});
+  mustTelvemu({"fault", "srv1", "release", "99"});
   EXPECT_EQ(TelvVersionCheck(handle, 0x0520, 0), 99u);
-  MustTelvemu({"fault", "srv1", "clear"});
+  mustTelvemu({"fault", "srv1", "clear"});
   EXPECT_EQ(TelvVersionCheck(handle, 0x0520, 0), 0u);
   TelvCloseServerHandle(handle);
 }
 
 TEST_F(ServerApiTest, ServerInfoHoldsReportedNameInAZeroedBlock) {
-  MustTelvemu({"create", "srv1"});
-  uint32_t handle = Connect("srv1");
+  mustTelvemu({"create", "srv1"});
+  uint32_t handle = connect("srv1");
   unsigned char info[TELV_SERVER_INFO_SIZE];
   memset(info, 0xAB, sizeof(info));
   ASSERT_EQ(TelvGetServerInfo2(handle, info), 0u);
@@ -103,14 +103,14 @@ TEST_F(ServerApiTest, ServerInfoHoldsReportedNameInAZeroedBlock) {
 }
 
 TEST_F(ServerApiTest, NameFaultChangesReportedNameAndLongNamesStayInTheBlock) {
-  MustTelvemu({"create", "srv1"});
-  uint32_t handle = Connect("srv1");
-  MustTelvemu({"fault", "srv1", "name", "FAXHOST-01"});
+  mustTelvemu({"create", "srv1"});
+  uint32_t handle = connect("srv1");
+  mustTelvemu({"fault", "srv1", "name", "FAXHOST-01"});
   unsigned char info[TELV_SERVER_INFO_SIZE];
   ASSERT_EQ(TelvGetServerInfo2(handle, info), 0u);
   EXPECT_STREQ(reinterpret_cast<char*>(info + TELV_SERVER_INFO_NAME_OFFSET), "FAXHOST-01");
 
-  MustTelvemu({"fault", "srv1", "name", std::string(2000, 'n')});
+  mustTelvemu({"fault", "srv1", "name", std::string(2000, 'n')});
   // One byte past the block would show as a sanitizer error.
   std::unique_ptr<unsigned char[]> exact(new unsigned char[TELV_SERVER_INFO_SIZE]);
   ASSERT_EQ(TelvGetServerInfo2(handle, exact.get()), 0u);
@@ -120,9 +120,9 @@ TEST_F(ServerApiTest, NameFaultChangesReportedNameAndLongNamesStayInTheBlock) {
 }
 
 TEST_F(ServerApiTest, InfoFaultFailsAndLeavesTheBlockUntouched) {
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"fault", "srv1", "info", "0x77"});
-  uint32_t handle = Connect("srv1");
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"fault", "srv1", "info", "0x77"});
+  uint32_t handle = connect("srv1");
   unsigned char info[TELV_SERVER_INFO_SIZE];
   memset(info, 0xAB, sizeof(info));
   EXPECT_EQ(TelvGetServerInfo2(handle, info), 0x77u);
@@ -133,68 +133,68 @@ TEST_F(ServerApiTest, InfoFaultFailsAndLeavesTheBlockUntouched) {
 }
 
 TEST_F(ServerApiTest, ConnectFaultFailsCountTimesThenConnects) {
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"fault", "srv1", "connect", "2", "-17", "Server busy"});
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"fault", "srv1", "connect", "2", "-17", "Server busy"});
   for (int attempt = 0; attempt < 2; ++attempt) {
     uint32_t error = 0;
     EXPECT_EQ(TelvCreateServerHandle("srv1", 0, &error), 0u);
     EXPECT_EQ(error, 0xFFFFFFEFu);
-    EXPECT_EQ(ErrorText(error), "Server busy");
+    EXPECT_EQ(errorText(error), "Server busy");
   }
-  uint32_t handle = Connect("srv1");
+  uint32_t handle = connect("srv1");
   EXPECT_NE(handle, 0u);
   std::string faults;
-  EXPECT_EQ(Telvemu({"faults", "srv1"}, &faults), 0);
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &faults), 0);
   EXPECT_EQ(faults, "");
   TelvCloseServerHandle(handle);
 }
 
 TEST_F(ServerApiTest, ConnectFaultCountIsSharedByEveryConnection) {
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"fault", "srv1", "connect", "3", "42"});
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"fault", "srv1", "connect", "3", "42"});
   uint32_t error = 0;
   EXPECT_EQ(TelvCreateServerHandle("srv1", 0, &error), 0u);
   std::string faults;
-  EXPECT_EQ(Telvemu({"faults", "srv1"}, &faults), 0);
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &faults), 0);
   EXPECT_EQ(faults, "connect 2 0x2A\n");
 }
 
 TEST_F(ServerApiTest, ConnectFaultForAllAttemptsNeverRunsOut) {
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"fault", "srv1", "connect", "all", "42", "Line down"});
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"fault", "srv1", "connect", "all", "42", "Line down"});
   for (int attempt = 0; attempt < 7; ++attempt) {
     uint32_t error = 0;
     EXPECT_EQ(TelvCreateServerHandle("srv1", 0, &error), 0u);
     EXPECT_EQ(error, 42u);
   }
-  EXPECT_EQ(ErrorText(42), "Line down");
-  MustTelvemu({"fault", "srv1", "clear"});
-  TelvCloseServerHandle(Connect("srv1"));
+  EXPECT_EQ(errorText(42), "Line down");
+  mustTelvemu({"fault", "srv1", "clear"});
+  TelvCloseServerHandle(connect("srv1"));
 }
 
 TEST_F(ServerApiTest, RegisteredTextsAreKnownOnceTheServerWasOpened) {
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"text", "srv1", "0x1234", "No information today"});
-  EXPECT_EQ(ErrorText(0x1234), "Unknown Telvane error 4660");
-  TelvCloseServerHandle(Connect("srv1"));
-  EXPECT_EQ(ErrorText(0x1234), "No information today");
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"text", "srv1", "0x1234", "No information today"});
+  EXPECT_EQ(errorText(0x1234), "Unknown Telvane error 4660");
+  TelvCloseServerHandle(connect("srv1"));
+  EXPECT_EQ(errorText(0x1234), "No information today");
 }
 
 TEST_F(ServerApiTest, ErrorTextsFallBackToBuiltInThenGeneric) {
-  EXPECT_EQ(ErrorText(kErrEndOfList), "No more elements in list");
-  EXPECT_EQ(ErrorText(kErrNoSuchDelegate), "Delegate entry not found");
-  EXPECT_EQ(ErrorText(0xFFFFFF00), "Unknown Telvane error -256");
-  EXPECT_EQ(ErrorText(3000000000u), "Unknown Telvane error -1294967296");
+  EXPECT_EQ(errorText(kErrEndOfList), "No more elements in list");
+  EXPECT_EQ(errorText(kErrNoSuchDelegate), "Delegate entry not found");
+  EXPECT_EQ(errorText(0xFFFFFF00), "Unknown Telvane error -256");
+  EXPECT_EQ(errorText(3000000000u), "Unknown Telvane error -1294967296");
 }
 
 TEST_F(ServerApiTest, ErrorTextIsCutToTheBuffer) {
   std::string longText = "Long text " + std::string(590, 'x');
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"fault", "srv1", "connect", "all", "5", longText});
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"fault", "srv1", "connect", "all", "5", longText});
   uint32_t error = 0;
   EXPECT_EQ(TelvCreateServerHandle("srv1", 0, &error), 0u);
   ASSERT_EQ(error, 5u);
-  EXPECT_EQ(ErrorText(5), longText);
+  EXPECT_EQ(errorText(5), longText);
 
   std::unique_ptr<char[]> buffer(new char[501]);
   TelvStringTelvErr(5, buffer.get(), 501);
@@ -215,13 +215,13 @@ TEST_F(ServerApiTest, BrokenDatabaseGivesDatabaseErrorWithSqliteMessage) {
   uint32_t error = 0;
   EXPECT_EQ(TelvCreateServerHandle("broken", 0, &error), 0u);
   EXPECT_EQ(error, kErrDatabase);
-  std::string text = ErrorText(error);
+  std::string text = errorText(error);
   EXPECT_EQ(text.rfind("Telvane server database error: ", 0), 0u) << text;
   EXPECT_GT(text.size(), strlen("Telvane server database error: ")) << text;
 }
 
 TEST_F(ServerApiTest, NullErrorPointerIsTolerated) {
-  MustTelvemu({"create", "srv1"});
+  mustTelvemu({"create", "srv1"});
   EXPECT_EQ(TelvCreateServerHandle("nosuch", 0, nullptr), 0u);
   uint32_t handle = TelvCreateServerHandle("srv1", 0, nullptr);
   EXPECT_NE(handle, 0u);

@@ -22,12 +22,12 @@ std::atomic<bool> unflushedReported{false};
 // A process that ends with lists open never closed them: looked at once
 // the process ends, after everything the caller did.
 struct ListsAtExit {
-  ~ListsAtExit() { CheckListsClosed(0, "as the process ends"); }
+  ~ListsAtExit() { checkListsClosed(0, "as the process ends"); }
 } listsAtExit;
 
 }  // namespace
 
-void ReportCallerFault(const char* format, ...) {
+void reportCallerFault(const char* format, ...) {
   va_list arguments;
   va_start(arguments, format);
   fputs(kCallerFaultPrefix, stderr);
@@ -37,7 +37,7 @@ void ReportCallerFault(const char* format, ...) {
   va_end(arguments);
 }
 
-void CheckCallerFlushed(const char* call) {
+void checkCallerFlushed(const char* call) {
 #ifdef TELVEMU_HAS_FPENDING
   // After a write that failed the stream holds nothing it can still send;
   // the caller learns of that failure by itself.
@@ -45,15 +45,15 @@ void CheckCallerFlushed(const char* call) {
   if (pending == 0 || ferror(stdout) || unflushedReported.exchange(true)) {
     return;
   }
-  ReportCallerFault("%s called with %zu bytes of standard output not yet flushed", call, pending);
+  reportCallerFault("%s called with %zu bytes of standard output not yet flushed", call, pending);
 #else
   (void)call;
 #endif
 }
 
-void CheckListsClosed(uint32_t server, const char* when) {
-  for (const OpenListHandle& list : HandleOpenLists(server)) {
-    ReportCallerFault("list handle %u of server handle %u still open %s", list.list, list.server,
+void checkListsClosed(uint32_t server, const char* when) {
+  for (const OpenListHandle& list : handleOpenLists(server)) {
+    reportCallerFault("list handle %u of server handle %u still open %s", list.list, list.server,
                       when);
   }
 }

@@ -15,16 +15,16 @@ constexpr char kCallerFaultPrefix[] = "telvemu: caller fault: ";
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-void ReportCallerFault(const char* format, ...);
+void reportCallerFault(const char* format, ...);
 
 // Reports, once per process, a call made while standard output holds
 // messages not yet written: a run killed then loses them, and an
 // administrator watching a slow server would not see where it stands.
 // Only where the C library tells how much a stream holds.
-void CheckCallerFlushed(const char* call);
+void checkCallerFlushed(const char* call);
 
 // Reports every list handle of the server (0: of any server) that is still
 // open; what is said says when.
-void CheckListsClosed(uint32_t server, const char* when);
+void checkListsClosed(uint32_t server, const char* when);
 
 #endif  // EMULATOR_CALLER_CHECKS_H_

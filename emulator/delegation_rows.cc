@@ -9,7 +9,7 @@ constexpr const char* kSelectDelegate =
     "SELECT id, type, mask1, mask2, mask3, mask4, delegator, delegate, reserved "
     "FROM delegations WHERE delegate = ? COLLATE NOCASE ORDER BY id";
 
-void AssignColumn(sqlite3_stmt* statement, int column, std::string* value) {
+void assignColumn(sqlite3_stmt* statement, int column, std::string* value) {
   const void* bytes = sqlite3_column_type(statement, column) == SQLITE_BLOB
                           ? sqlite3_column_blob(statement, column)
                           : sqlite3_column_text(statement, column);
@@ -21,14 +21,14 @@ void AssignColumn(sqlite3_stmt* statement, int column, std::string* value) {
   }
 }
 
-uint32_t Column32(sqlite3_stmt* statement, int column) {
+uint32_t column32(sqlite3_stmt* statement, int column) {
   return static_cast<uint32_t>(sqlite3_column_int64(statement, column));
 }
 
 }  // namespace
 
-bool RowsInsert(Store* store, const DelegationRow& row, uint32_t* id) {
-  sqlite3_stmt* insert = StoreStatement(
+bool rowsInsert(Store* store, const DelegationRow& row, uint32_t* id) {
+  sqlite3_stmt* insert = storeStatement(
       store,
       "INSERT INTO delegations (type, mask1, mask2, mask3, mask4, delegator, delegate, reserved) "
       "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
@@ -40,8 +40,8 @@ bool RowsInsert(Store* store, const DelegationRow& row, uint32_t* id) {
   for (int i = 0; i < 4; ++i) {
     sqlite3_bind_int64(insert, 2 + i, row.masks[i]);
   }
-  StoreBindText(insert, 6, row.delegator);
-  StoreBindText(insert, 7, row.delegate);
+  storeBindText(insert, 6, row.delegator);
+  storeBindText(insert, 7, row.delegate);
   if (!row.reserved.empty()) {
     sqlite3_bind_blob(insert, 8, row.reserved.data(), static_cast<int>(row.reserved.size()),
                       SQLITE_TRANSIENT);
@@ -55,8 +55,8 @@ bool RowsInsert(Store* store, const DelegationRow& row, uint32_t* id) {
   return true;
 }
 
-DeleteOutcome RowsDelete(Store* store, uint32_t id) {
-  sqlite3_stmt* erase = StoreStatement(store, "DELETE FROM delegations WHERE id = ?");
+DeleteOutcome rowsDelete(Store* store, uint32_t id) {
+  sqlite3_stmt* erase = storeStatement(store, "DELETE FROM delegations WHERE id = ?");
   StatementScope scope(erase);
   if (erase == nullptr) {
     return DeleteOutcome::kFailed;
@@ -68,11 +68,11 @@ DeleteOutcome RowsDelete(Store* store, uint32_t id) {
   return sqlite3_changes(store->db) > 0 ? DeleteOutcome::kDeleted : DeleteOutcome::kMissing;
 }
 
-bool RowsCount(Store* store, const char* delegate, uint64_t* count) {
+bool rowsCount(Store* store, const char* delegate, uint64_t* count) {
   sqlite3_stmt* select =
       delegate == nullptr
-          ? StoreStatement(store, "SELECT count(*) FROM delegations")
-          : StoreStatement(store,
+          ? storeStatement(store, "SELECT count(*) FROM delegations")
+          : storeStatement(store,
                            "SELECT count(*) FROM delegations WHERE delegate = ? COLLATE NOCASE");
   StatementScope scope(select);
   if (select == nullptr) {
@@ -88,11 +88,11 @@ bool RowsCount(Store* store, const char* delegate, uint64_t* count) {
   return true;
 }
 
-bool RowsForEach(Store* store, const char* delegate,
+bool rowsForEach(Store* store, const char* delegate,
                  const std::function<void(const DelegationRow&)>& visit) {
   // The NOCASE index holds the rowid after the key, so equal delegates come
   // out in entry-ID order without a sort.
-  sqlite3_stmt* select = StoreStatement(store, delegate == nullptr ? kSelectAll : kSelectDelegate);
+  sqlite3_stmt* select = storeStatement(store, delegate == nullptr ? kSelectAll : kSelectDelegate);
   StatementScope scope(select);
   if (select == nullptr) {
     return false;
@@ -103,14 +103,14 @@ bool RowsForEach(Store* store, const char* delegate,
   DelegationRow row;
   int rc;
   while ((rc = sqlite3_step(select)) == SQLITE_ROW) {
-    row.id = Column32(select, 0);
-    row.type = Column32(select, 1);
+    row.id = column32(select, 0);
+    row.type = column32(select, 1);
     for (int i = 0; i < 4; ++i) {
-      row.masks[i] = Column32(select, 2 + i);
+      row.masks[i] = column32(select, 2 + i);
     }
-    AssignColumn(select, 6, &row.delegator);
-    AssignColumn(select, 7, &row.delegate);
-    AssignColumn(select, 8, &row.reserved);
+    assignColumn(select, 6, &row.delegator);
+    assignColumn(select, 7, &row.delegate);
+    assignColumn(select, 8, &row.reserved);
     visit(row);
   }
   return rc == SQLITE_DONE;

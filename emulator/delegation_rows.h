@@ -21,18 +21,18 @@ struct DelegationRow {
 };
 
 // Adds a row under a fresh entry ID (row.id is ignored) and gives the ID.
-bool RowsInsert(Store* store, const DelegationRow& row, uint32_t* id);
+bool rowsInsert(Store* store, const DelegationRow& row, uint32_t* id);
 
 enum class DeleteOutcome { kDeleted, kMissing, kFailed };
-DeleteOutcome RowsDelete(Store* store, uint32_t id);
+DeleteOutcome rowsDelete(Store* store, uint32_t id);
 
-// How many rows RowsForEach would visit: a hint for reserving room.
-bool RowsCount(Store* store, const char* delegate, uint64_t* count);
+// How many rows rowsForEach would visit: a hint for reserving room.
+bool rowsCount(Store* store, const char* delegate, uint64_t* count);
 
 // Visits the rows in ascending entry ID: all of them when delegate is null,
 // else those whose delegate equals it ignoring ASCII case. The row passed
 // is reused between calls.
-bool RowsForEach(Store* store, const char* delegate,
+bool rowsForEach(Store* store, const char* delegate,
                  const std::function<void(const DelegationRow&)>& visit);
 
 #endif  // EMULATOR_DELEGATION_ROWS_H_

@@ -14,28 +14,28 @@ class DelegationRowsTest : public EmulatorTest {
   void SetUp() override {
     EmulatorTest::SetUp();
     std::string error;
-    ASSERT_TRUE(ServerCreate("srv1", &error)) << error;
-    ASSERT_TRUE(ServerOpen("srv1", &store_, &error)) << error;
+    ASSERT_TRUE(serverCreate("srv1", &error)) << error;
+    ASSERT_TRUE(serverOpen("srv1", &store_, &error)) << error;
   }
 
-  uint32_t Insert(const std::string& delegator, const std::string& delegate) {
+  uint32_t insert(const std::string& delegator, const std::string& delegate) {
     DelegationRow row;
     row.delegator = delegator;
     row.delegate = delegate;
     uint32_t id = 0;
-    EXPECT_TRUE(RowsInsert(&store_, row, &id));
+    EXPECT_TRUE(rowsInsert(&store_, row, &id));
     return id;
   }
 
-  std::vector<std::string> Visit(const char* delegate) {
+  std::vector<std::string> visit(const char* delegate) {
     std::vector<std::string> seen;
-    EXPECT_TRUE(RowsForEach(&store_, delegate, [&](const DelegationRow& row) {
+    EXPECT_TRUE(rowsForEach(&store_, delegate, [&](const DelegationRow& row) {
       seen.push_back(std::to_string(row.id) + ":" + row.delegator + ">" + row.delegate);
     }));
     return seen;
   }
 
-  std::string QueryPlan(const char* sql) {
+  std::string queryPlan(const char* sql) {
     std::string plan;
     sqlite3_stmt* statement = nullptr;
     std::string explain = std::string("EXPLAIN QUERY PLAN ") + sql;
@@ -52,35 +52,35 @@ class DelegationRowsTest : public EmulatorTest {
 };
 
 TEST_F(DelegationRowsTest, RowsComeInEntryIdOrderAndMatchDelegatesIgnoringCase) {
-  EXPECT_EQ(Insert("Zed", "bob"), 1u);
-  EXPECT_EQ(Insert("Amy", "Carl"), 2u);
-  EXPECT_EQ(Insert("Max", "BOB"), 3u);
-  EXPECT_EQ(Visit(nullptr), (std::vector<std::string>{"1:Zed>bob", "2:Amy>Carl", "3:Max>BOB"}));
-  EXPECT_EQ(Visit("Bob"), (std::vector<std::string>{"1:Zed>bob", "3:Max>BOB"}));
-  EXPECT_TRUE(Visit("Zed").empty());
+  EXPECT_EQ(insert("Zed", "bob"), 1u);
+  EXPECT_EQ(insert("Amy", "Carl"), 2u);
+  EXPECT_EQ(insert("Max", "BOB"), 3u);
+  EXPECT_EQ(visit(nullptr), (std::vector<std::string>{"1:Zed>bob", "2:Amy>Carl", "3:Max>BOB"}));
+  EXPECT_EQ(visit("Bob"), (std::vector<std::string>{"1:Zed>bob", "3:Max>BOB"}));
+  EXPECT_TRUE(visit("Zed").empty());
   uint64_t count = 0;
-  ASSERT_TRUE(RowsCount(&store_, "bOB", &count));
+  ASSERT_TRUE(rowsCount(&store_, "bOB", &count));
   EXPECT_EQ(count, 2u);
-  ASSERT_TRUE(RowsCount(&store_, nullptr, &count));
+  ASSERT_TRUE(rowsCount(&store_, nullptr, &count));
   EXPECT_EQ(count, 3u);
 }
 
 TEST_F(DelegationRowsTest, CaseFoldingIsAsciiOnly) {
-  Insert("a", "\xC3\x89mile");                 // É
-  EXPECT_TRUE(Visit("\xC3\xA9mile").empty());  // é
-  EXPECT_EQ(Visit("\xC3\x89MILE").size(), 1u);
+  insert("a", "\xC3\x89mile");                 // É
+  EXPECT_TRUE(visit("\xC3\xA9mile").empty());  // é
+  EXPECT_EQ(visit("\xC3\x89MILE").size(), 1u);
 }
 
 TEST_F(DelegationRowsTest, DeleteTellsMissingFromDeleted) {
-  uint32_t id = Insert("a", "b");
-  EXPECT_EQ(RowsDelete(&store_, id), DeleteOutcome::kDeleted);
-  EXPECT_EQ(RowsDelete(&store_, id), DeleteOutcome::kMissing);
-  EXPECT_EQ(Insert("c", "d"), id + 1);
+  uint32_t id = insert("a", "b");
+  EXPECT_EQ(rowsDelete(&store_, id), DeleteOutcome::kDeleted);
+  EXPECT_EQ(rowsDelete(&store_, id), DeleteOutcome::kMissing);
+  EXPECT_EQ(insert("c", "d"), id + 1);
 }
 
 TEST_F(DelegationRowsTest, UserLookupUsesTheIndexWithoutSorting) {
   std::string plan =
-      QueryPlan("SELECT * FROM delegations WHERE delegate = 'x' COLLATE NOCASE ORDER BY id");
+      queryPlan("SELECT * FROM delegations WHERE delegate = 'x' COLLATE NOCASE ORDER BY id");
   EXPECT_NE(plan.find("USING INDEX delegations_by_delegate"), std::string::npos) << plan;
   EXPECT_EQ(plan.find("TEMP B-TREE"), std::string::npos) << plan;
 }

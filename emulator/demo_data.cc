@@ -19,10 +19,10 @@ constexpr DemoEntry kEntries[] = {
 
 }  // namespace
 
-std::vector<DelegationRow> DemoRows() {
+std::vector<DelegationRow> demoRows() {
   std::vector<DelegationRow> rows;
   for (const DemoEntry& entry : kEntries) {
-    const Preset* preset = FindPreset(entry.preset);
+    const Preset* preset = findPreset(entry.preset);
     DelegationRow row;
     row.type = preset->type;
     for (int i = 0; i < 4; ++i) {

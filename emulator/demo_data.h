@@ -10,6 +10,6 @@ constexpr const char* kDemoServer = "demo";
 
 // In the order they are stored, which is deliberately not sorted by either
 // user, with one delegator stored twice in different case for one delegate.
-std::vector<DelegationRow> DemoRows();
+std::vector<DelegationRow> demoRows();
 
 #endif  // EMULATOR_DEMO_DATA_H_

@@ -13,7 +13,7 @@
 
 namespace {
 
-std::string Lower(std::string text) {
+std::string lower(std::string text) {
   for (char& c : text) {
     c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
   }
@@ -21,7 +21,7 @@ std::string Lower(std::string text) {
 }
 
 TEST(DemoDataTest, RowsAreUnsortedUsePresetsAndRepeatAPairInOtherCase) {
-  std::vector<DelegationRow> rows = DemoRows();
+  std::vector<DelegationRow> rows = demoRows();
   ASSERT_EQ(rows.size(), 8u);
   std::vector<std::string> delegators;
   std::vector<std::string> delegates;
@@ -29,10 +29,10 @@ TEST(DemoDataTest, RowsAreUnsortedUsePresetsAndRepeatAPairInOtherCase) {
   std::set<std::string> presetsUsed;
   bool pairInOtherCase = false;
   for (const DelegationRow& row : rows) {
-    delegators.push_back(Lower(row.delegator));
-    delegates.push_back(Lower(row.delegate));
+    delegators.push_back(lower(row.delegator));
+    delegates.push_back(lower(row.delegate));
     pairInOtherCase =
-        pairInOtherCase || !pairs.insert(Lower(row.delegator) + ">" + Lower(row.delegate)).second;
+        pairInOtherCase || !pairs.insert(lower(row.delegator) + ">" + lower(row.delegate)).second;
     for (const Preset& preset : kPresets) {
       if (row.type == preset.type && row.masks[0] == preset.masks[0] &&
           row.masks[1] == preset.masks[1] && row.masks[2] == preset.masks[2] &&
@@ -50,11 +50,11 @@ TEST(DemoDataTest, RowsAreUnsortedUsePresetsAndRepeatAPairInOtherCase) {
 using DemoCommandTest = EmulatorTest;
 
 TEST_F(DemoCommandTest, DemoIsMadeAfreshEachTime) {
-  MustTelvemu({"demo"});
-  MustTelvemu({"add", "demo", "extra", "user"});
-  MustTelvemu({"fault", "demo", "release", "1"});
-  MustTelvemu({"demo"});
-  EXPECT_EQ(Dump("demo"),
+  mustTelvemu({"demo"});
+  mustTelvemu({"add", "demo", "extra", "user"});
+  mustTelvemu({"fault", "demo", "release", "1"});
+  mustTelvemu({"demo"});
+  EXPECT_EQ(dump("demo"),
             "1 0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 FrontDesk JMiller\n"
             "2 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt\n"
             "3 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF Accounting BKowalski\n"
@@ -64,7 +64,7 @@ TEST_F(DemoCommandTest, DemoIsMadeAfreshEachTime) {
             "7 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF CEO-Office PLarsen\n"
             "8 0002 0FFFFFFF 00000000 00000000 00000000 Helpdesk bkowalski\n");
   std::string faults;
-  EXPECT_EQ(Telvemu({"faults", "demo"}, &faults), 0);
+  EXPECT_EQ(telvemu({"faults", "demo"}, &faults), 0);
   EXPECT_EQ(faults, "");
 }
 

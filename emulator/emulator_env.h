@@ -28,18 +28,18 @@
 constexpr uint32_t kBuiltInApiVersion = 1228521600;
 
 // The folder of the server databases.
-std::string EnvServerDir();
+std::string envServerDir();
 
 // The database file of a server; false when the name can never be a server.
-bool EnvServerDatabasePath(const char* serverName, std::string* path);
+bool envServerDatabasePath(const char* serverName, std::string* path);
 
 // The longest real wait of one Sleep; false when Sleep waits in full.
-bool EnvSleepLimit(uint32_t* limitMs);
+bool envSleepLimit(uint32_t* limitMs);
 
 // The file Sleep logs to, or null.
-const char* EnvSleepLog();
+const char* envSleepLog();
 
 // The version TelvGetAPIVersion reports.
-uint32_t EnvApiVersion();
+uint32_t envApiVersion();
 
 #endif  // EMULATOR_EMULATOR_ENV_H_

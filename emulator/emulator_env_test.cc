@@ -30,64 +30,64 @@ class EnvTest : public EmulatorTest {
 };
 
 TEST_F(EnvTest, ServerDirComesFromTelvemuDirThenHome) {
-  EXPECT_EQ(EnvServerDir(), dir_);
+  EXPECT_EQ(envServerDir(), dir_);
   unsetenv("TELVEMU_DIR");
   setenv("HOME", "/nowhere/home", 1);
-  EXPECT_EQ(EnvServerDir(), "/nowhere/home/.telvemu");
+  EXPECT_EQ(envServerDir(), "/nowhere/home/.telvemu");
   unsetenv("HOME");
-  EXPECT_EQ(EnvServerDir(), ".telvemu");
+  EXPECT_EQ(envServerDir(), ".telvemu");
 }
 
 TEST_F(EnvTest, DatabaseFileIsTheNameInAsciiLowerCase) {
   std::string path;
-  ASSERT_TRUE(EnvServerDatabasePath("Fax-Host_01", &path));
+  ASSERT_TRUE(envServerDatabasePath("Fax-Host_01", &path));
   EXPECT_EQ(path, dir_ + "/fax-host_01.db");
-  ASSERT_TRUE(EnvServerDatabasePath("caf\xC3\x89", &path));
+  ASSERT_TRUE(envServerDatabasePath("caf\xC3\x89", &path));
   EXPECT_EQ(path, dir_ + "/caf\xC3\x89.db");
-  ASSERT_TRUE(EnvServerDatabasePath("a.b", &path));
+  ASSERT_TRUE(envServerDatabasePath("a.b", &path));
   EXPECT_EQ(path, dir_ + "/a.b.db");
 }
 
 TEST_F(EnvTest, SomeNamesAreNeverServers) {
   std::string path = "unchanged";
   for (const char* name : {"", ".", "..", ".hidden", "a/b", "/abs", "a\\b"}) {
-    EXPECT_FALSE(EnvServerDatabasePath(name, &path)) << name;
+    EXPECT_FALSE(envServerDatabasePath(name, &path)) << name;
   }
-  EXPECT_FALSE(EnvServerDatabasePath(nullptr, &path));
+  EXPECT_FALSE(envServerDatabasePath(nullptr, &path));
   EXPECT_EQ(path, "unchanged");
 }
 
 TEST_F(EnvTest, SleepLimitIsADecimalNumber) {
   uint32_t limit = 7;
-  EXPECT_FALSE(EnvSleepLimit(&limit));
+  EXPECT_FALSE(envSleepLimit(&limit));
   setenv("TELVEMU_SLEEP", "", 1);
-  EXPECT_FALSE(EnvSleepLimit(&limit));
+  EXPECT_FALSE(envSleepLimit(&limit));
   setenv("TELVEMU_SLEEP", "fast", 1);
-  EXPECT_FALSE(EnvSleepLimit(&limit));
+  EXPECT_FALSE(envSleepLimit(&limit));
   setenv("TELVEMU_SLEEP", "0", 1);
-  ASSERT_TRUE(EnvSleepLimit(&limit));
+  ASSERT_TRUE(envSleepLimit(&limit));
   EXPECT_EQ(limit, 0u);
   setenv("TELVEMU_SLEEP", "99999999999", 1);
-  ASSERT_TRUE(EnvSleepLimit(&limit));
+  ASSERT_TRUE(envSleepLimit(&limit));
   EXPECT_EQ(limit, 4294967295u);
 }
 
 TEST_F(EnvTest, SleepLogIsNullUnlessNamed) {
-  EXPECT_EQ(EnvSleepLog(), nullptr);
+  EXPECT_EQ(envSleepLog(), nullptr);
   setenv("TELVEMU_SLEEP_LOG", "", 1);
-  EXPECT_EQ(EnvSleepLog(), nullptr);
+  EXPECT_EQ(envSleepLog(), nullptr);
   setenv("TELVEMU_SLEEP_LOG", "/tmp/x.log", 1);
-  EXPECT_STREQ(EnvSleepLog(), "/tmp/x.log");
+  EXPECT_STREQ(envSleepLog(), "/tmp/x.log");
 }
 
 TEST_F(EnvTest, ApiVersionOverrideMustFitIn32Bits) {
-  EXPECT_EQ(EnvApiVersion(), kBuiltInApiVersion);
+  EXPECT_EQ(envApiVersion(), kBuiltInApiVersion);
   setenv("TELVEMU_API_VERSION", "0", 1);
-  EXPECT_EQ(EnvApiVersion(), 0u);
+  EXPECT_EQ(envApiVersion(), 0u);
   setenv("TELVEMU_API_VERSION", "4294967296", 1);
-  EXPECT_EQ(EnvApiVersion(), kBuiltInApiVersion);
+  EXPECT_EQ(envApiVersion(), kBuiltInApiVersion);
   setenv("TELVEMU_API_VERSION", "-1", 1);
-  EXPECT_EQ(EnvApiVersion(), kBuiltInApiVersion);
+  EXPECT_EQ(envApiVersion(), kBuiltInApiVersion);
 }
 
 }  // namespace

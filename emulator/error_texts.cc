@@ -1,33 +1,93 @@
 #include "error_texts.h"
 
-bool TextSet(Store* store, uint32_t code, const std::string& text) {
-  sqlite3_stmt* insert =
-      StoreStatement(store, "INSERT OR REPLACE INTO texts (code, text) VALUES (?, ?)");
-  StatementScope scope(insert);
-  if (insert == nullptr) {
-    return false;
-  }
-  sqlite3_bind_int64(insert, 1, code);
-  StoreBindText(insert, 2, text);
-  return sqlite3_step(insert) == SQLITE_DONE;
+#include <mutex>
+#include <unordered_map>
+
+namespace {
+
+struct CodeText {
+  uint32_t code;
+  const char* text;
+};
+
+constexpr CodeText kTexts[] = {
+    {kErrUnknownServer, "Telvane server not found or not responding"},
+    {kErrInvalidHandle, "Invalid Telvane server handle"},
+    {kErrInvalidListHandle, "Invalid list handle"},
+    {kErrEndOfList, "No more elements in list"},
+    {kErrNoSuchDelegate, "Delegate entry not found"},
+    {kErrDatabase, "Telvane server database error"},
+    {kErrBadArgument, "Invalid parameter"},
+    {kErrEntryIdGiven, "Entry ID of a new delegate must be 0"},
+    {kErrUserIdTrailingBytes, "Delegate record holds bytes after a user ID"},
+    {kErrEntryIdsExhausted, "No entry ID left for a new delegate"},
+};
+
+struct Registry {
+  std::mutex mutex;
+  std::unordered_map<uint32_t, std::string> texts;
+  std::string databaseError;
+};
+
+Registry& getRegistry() {
+  static Registry* registry = new Registry;
+  return *registry;
 }
 
-bool TextList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts) {
-  sqlite3_stmt* select = StoreStatement(store, "SELECT code, text FROM texts ORDER BY code");
-  StatementScope scope(select);
-  if (select == nullptr) {
+}  // namespace
+
+const char* builtInErrorText(uint32_t code) {
+  for (const CodeText& entry : kTexts) {
+    if (entry.code == code) {
+      return entry.text;
+    }
+  }
+  return nullptr;
+}
+
+void registryRemember(uint32_t code, const std::string& text) {
+  Registry& registry = getRegistry();
+  std::lock_guard<std::mutex> lock(registry.mutex);
+  registry.texts[code] = text;
+}
+
+bool registryLookup(uint32_t code, std::string* text) {
+  Registry& registry = getRegistry();
+  std::lock_guard<std::mutex> lock(registry.mutex);
+  auto found = registry.texts.find(code);
+  if (found == registry.texts.end()) {
     return false;
   }
-  texts->clear();
-  int rc;
-  while ((rc = sqlite3_step(select)) == SQLITE_ROW) {
-    const unsigned char* text = sqlite3_column_text(select, 1);
-    std::string value;
-    if (text != nullptr) {
-      value.assign(reinterpret_cast<const char*>(text),
-                   static_cast<size_t>(sqlite3_column_bytes(select, 1)));
-    }
-    texts->emplace_back(static_cast<uint32_t>(sqlite3_column_int64(select, 0)), value);
+  *text = found->second;
+  return true;
+}
+
+void registryRememberDatabaseError(const std::string& message) {
+  Registry& registry = getRegistry();
+  std::lock_guard<std::mutex> lock(registry.mutex);
+  registry.databaseError = message;
+}
+
+std::string registryDatabaseError() {
+  Registry& registry = getRegistry();
+  std::lock_guard<std::mutex> lock(registry.mutex);
+  return registry.databaseError;
+}
+
+std::string registryErrorText(uint32_t code) {
+  std::string text;
+  if (registryLookup(code, &text)) {
+    return text;
   }
-  return rc == SQLITE_DONE;
+  if (const char* builtIn = builtInErrorText(code)) {
+    text = builtIn;
+    if (code == kErrDatabase) {
+      std::string detail = registryDatabaseError();
+      if (!detail.empty()) {
+        text += ": " + detail;
+      }
+    }
+    return text;
+  }
+  return "Unknown Telvane error " + std::to_string(static_cast<int32_t>(code));
 }

@@ -1,20 +1,52 @@
-// Texts registered for error codes, kept in the server's database; the
-// client library loads them whenever it opens the server.
+// The error codes the emulated client library raises by itself, and the
+// text TelvStringTelvErr gives for a code. Codes a test wants beyond these
+// come from faults set with telvemu; their texts from the servers the process
+// opened, each of which registers its own (see text_table.h).
 #ifndef EMULATOR_ERROR_TEXTS_H_
 #define EMULATOR_ERROR_TEXTS_H_
 
 #include <stdint.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "store.h"
+// No database for the name, or it cannot be opened.
+constexpr uint32_t kErrUnknownServer = 0x2711;
+// A server handle that is 0, closed or never given out.
+constexpr uint32_t kErrInvalidHandle = 0x2712;
+// A list handle that is 0, closed or never given out.
+constexpr uint32_t kErrInvalidListHandle = 0x2713;
+// The list has no further element.
+constexpr uint32_t kErrEndOfList = 0x2714;
+// No delegation has the entry ID.
+constexpr uint32_t kErrNoSuchDelegate = 0x2715;
+// The server's database failed; its message is kept for the text.
+constexpr uint32_t kErrDatabase = 0x2716;
+// A required pointer was null.
+constexpr uint32_t kErrBadArgument = 0x2717;
+// A record to save carries an entry ID: only the server gives those out.
+constexpr uint32_t kErrEntryIdGiven = 0x2718;
+// A record to save holds bytes after the end of a user ID, which a caller
+// that builds its records whole never leaves there.
+constexpr uint32_t kErrUserIdTrailingBytes = 0x2719;
+// Every entry ID a record can hold has been given out.
+constexpr uint32_t kErrEntryIdsExhausted = 0x271A;
 
-// Registers text for code, replacing an earlier one.
-bool TextSet(Store* store, uint32_t code, const std::string& text);
+// The built-in text of a code, or null when the code is not built in.
+const char* builtInErrorText(uint32_t code);
 
-// Every registered code with its text, by ascending code.
-bool TextList(Store* store, std::vector<std::pair<uint32_t, std::string>>* texts);
+// The process remembers the texts registered on every server it opened, and
+// the message of the last database failure, since TelvStringTelvErr names
+// no server to look them up on.
+void registryRemember(uint32_t code, const std::string& text);
+
+// The registered text of code; false when none is.
+bool registryLookup(uint32_t code, std::string* text);
+
+void registryRememberDatabaseError(const std::string& message);
+// Empty until a database call failed.
+std::string registryDatabaseError();
+
+// The text TelvStringTelvErr gives: registered, built in, or a generic one.
+std::string registryErrorText(uint32_t code);
 
 #endif  // EMULATOR_ERROR_TEXTS_H_

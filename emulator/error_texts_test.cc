@@ -1,31 +1,27 @@
 #include "error_texts.h"
 
+#include <set>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "gtest/gtest.h"
-#include "server_files.h"
-#include "test_support.h"
 
 namespace {
 
-using ErrorTextsTest = EmulatorTest;
-
-TEST_F(ErrorTextsTest, TextsAreReplacedAndListedByCode) {
-  std::string error;
-  ASSERT_TRUE(ServerCreate("srv1", &error)) << error;
-  Store store;
-  ASSERT_TRUE(ServerOpen("srv1", &store, &error)) << error;
-  std::string longText(2000, 'w');
-  ASSERT_TRUE(TextSet(&store, 0xFFFFFFEF, "first"));
-  ASSERT_TRUE(TextSet(&store, 5, longText));
-  ASSERT_TRUE(TextSet(&store, 0xFFFFFFEF, "Server busy"));
-  ASSERT_TRUE(TextSet(&store, 6, ""));
-  std::vector<std::pair<uint32_t, std::string>> texts;
-  ASSERT_TRUE(TextList(&store, &texts));
-  EXPECT_EQ(texts, (std::vector<std::pair<uint32_t, std::string>>{
-                       {5, longText}, {6, ""}, {0xFFFFFFEF, "Server busy"}}));
+TEST(ErrorTextsTest, EveryBuiltInCodeIsDistinctNonZeroAndHasText) {
+  const uint32_t codes[] = {kErrUnknownServer,    kErrInvalidHandle,  kErrInvalidListHandle,
+                            kErrEndOfList,        kErrNoSuchDelegate, kErrDatabase,
+                            kErrBadArgument,      kErrEntryIdGiven,   kErrUserIdTrailingBytes,
+                            kErrEntryIdsExhausted};
+  std::set<uint32_t> seen;
+  for (uint32_t code : codes) {
+    EXPECT_NE(code, 0u);
+    EXPECT_TRUE(seen.insert(code).second) << code;
+    ASSERT_NE(builtInErrorText(code), nullptr) << code;
+    EXPECT_NE(std::string(builtInErrorText(code)), "");
+  }
+  EXPECT_STREQ(builtInErrorText(0x2711), "Telvane server not found or not responding");
+  EXPECT_EQ(builtInErrorText(0), nullptr);
+  EXPECT_EQ(builtInErrorText(42), nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "fault_command.h"
 
-#include "error_texts.h"
 #include "number_parse.h"
+#include "text_table.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr Arity kArities[] = {
     {FaultKind::kDelete, 2, 2},  {FaultKind::kSave, 3, 4},
 };
 
-const Arity& ArityOf(FaultKind kind) {
+const Arity& arityOf(FaultKind kind) {
   for (const Arity& arity : kArities) {
     if (arity.kind == kind) {
       return arity;
@@ -27,8 +27,8 @@ const Arity& ArityOf(FaultKind kind) {
   return kArities[0];
 }
 
-bool ReadCode(const std::string& word, uint32_t* code, std::string* problem) {
-  if (!ParseCode(word, code)) {
+bool readCode(const std::string& word, uint32_t* code, std::string* problem) {
+  if (!parseCode(word, code)) {
     *problem = "bad error code '" + word + "'";
     return false;
   }
@@ -37,10 +37,10 @@ bool ReadCode(const std::string& word, uint32_t* code, std::string* problem) {
 
 // A count of calls to fail: decimal, above 0, and small enough for the
 // table's signed column.
-bool ReadCount(const std::string& word, const char* what, int64_t* remaining,
+bool readCount(const std::string& word, const char* what, int64_t* remaining,
                std::string* problem) {
   uint64_t count = 0;
-  if (!ParseDecimal(word, &count) || count == 0 || count > static_cast<uint64_t>(INT64_MAX)) {
+  if (!parseDecimal(word, &count) || count == 0 || count > static_cast<uint64_t>(INT64_MAX)) {
     *problem = std::string("bad ") + what + " count '" + word + "'";
     return false;
   }
@@ -50,7 +50,7 @@ bool ReadCount(const std::string& word, const char* what, int64_t* remaining,
 
 }  // namespace
 
-bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* request,
+bool parseFaultRequest(const std::vector<std::string>& words, FaultRequest* request,
                        std::string* problem) {
   *request = FaultRequest();
   if (words.size() == 1 && words[0] == "clear") {
@@ -58,11 +58,11 @@ bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* requ
     return true;
   }
   Fault& fault = request->fault;
-  if (words.empty() || !FaultKindFromName(words[0], &fault.kind)) {
+  if (words.empty() || !faultKindFromName(words[0], &fault.kind)) {
     *problem = words.empty() ? "missing fault kind" : "unknown fault kind '" + words[0] + "'";
     return false;
   }
-  const Arity& arity = ArityOf(fault.kind);
+  const Arity& arity = arityOf(fault.kind);
   size_t count = words.size() - 1;
   if (count < arity.least || count > arity.most) {
     *problem = "wrong number of arguments for a " + words[0] + " fault";
@@ -70,14 +70,14 @@ bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* requ
   }
   switch (fault.kind) {
     case FaultKind::kConnect:
-      if (words[1] != "all" && !ReadCount(words[1], "attempt", &fault.remaining, problem)) {
+      if (words[1] != "all" && !readCount(words[1], "attempt", &fault.remaining, problem)) {
         return false;
       }
       request->hasText = count == 3;
       if (request->hasText) {
         request->text = words[3];
       }
-      return ReadCode(words[2], &fault.code, problem);
+      return readCode(words[2], &fault.code, problem);
     case FaultKind::kName:
       fault.subject = words[1];
       return true;
@@ -89,38 +89,38 @@ bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* requ
         }
         fault.subject = words[2];
       }
-      return ReadCode(words[1], &fault.code, problem);
+      return readCode(words[1], &fault.code, problem);
     case FaultKind::kDelete: {
       uint32_t entryId = 0;
-      if (!ParseUnsigned32(words[1], &entryId)) {
+      if (!parseUnsigned32(words[1], &entryId)) {
         *problem = "bad entry ID '" + words[1] + "'";
         return false;
       }
       fault.subject = std::to_string(entryId);
-      return ReadCode(words[2], &fault.code, problem);
+      return readCode(words[2], &fault.code, problem);
     }
     case FaultKind::kSave:
       fault.subject = words[1];
       fault.subject2 = words[2];
       // Without a count every save of the pair fails, until cleared.
-      if (count == 4 && !ReadCount(words[4], "save", &fault.remaining, problem)) {
+      if (count == 4 && !readCount(words[4], "save", &fault.remaining, problem)) {
         return false;
       }
-      return ReadCode(words[3], &fault.code, problem);
+      return readCode(words[3], &fault.code, problem);
     case FaultKind::kRelease:
     case FaultKind::kInfo:
     case FaultKind::kSort:
       break;
   }
-  return ReadCode(words[1], &fault.code, problem);
+  return readCode(words[1], &fault.code, problem);
 }
 
-bool ApplyFaultRequest(Store* store, const FaultRequest& request) {
+bool applyFaultRequest(Store* store, const FaultRequest& request) {
   if (request.clear) {
-    return FaultClear(store);
+    return faultClear(store);
   }
-  if (request.hasText && !TextSet(store, request.fault.code, request.text)) {
+  if (request.hasText && !textSet(store, request.fault.code, request.text)) {
     return false;
   }
-  return FaultSet(store, request.fault);
+  return faultSet(store, request.fault);
 }

@@ -19,9 +19,9 @@ struct FaultRequest {
 
 // Reads the words after the server name; false with *problem when they are
 // not a fault.
-bool ParseFaultRequest(const std::vector<std::string>& words, FaultRequest* request,
+bool parseFaultRequest(const std::vector<std::string>& words, FaultRequest* request,
                        std::string* problem);
 
-bool ApplyFaultRequest(Store* store, const FaultRequest& request);
+bool applyFaultRequest(Store* store, const FaultRequest& request);
 
 #endif  // EMULATOR_FAULT_COMMAND_H_

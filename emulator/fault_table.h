@@ -13,8 +13,8 @@
 enum class FaultKind { kConnect, kRelease, kInfo, kName, kList, kSort, kDelete, kSave };
 
 // The word telvemu and the table use for a kind, and back.
-const char* FaultKindName(FaultKind kind);
-bool FaultKindFromName(const std::string& name, FaultKind* kind);
+const char* faultKindName(FaultKind kind);
+bool faultKindFromName(const std::string& name, FaultKind* kind);
 
 struct Fault {
   FaultKind kind = FaultKind::kConnect;
@@ -32,31 +32,31 @@ struct Fault {
 
 // Sets a fault, replacing the one it would shadow: of its kind for the
 // kinds a server has one of, else of its kind and subjects.
-bool FaultSet(Store* store, const Fault& fault);
+bool faultSet(Store* store, const Fault& fault);
 
 enum class FaultLookup { kFound, kNone, kFailed };
 
 // The fault of a kind and subjects. Subjects unused by a kind are ""; the
 // kinds a server has one of ignore them.
-FaultLookup FaultFind(Store* store, FaultKind kind, const std::string& subject,
+FaultLookup faultFind(Store* store, FaultKind kind, const std::string& subject,
                       const std::string& subject2, Fault* fault);
 
-// Like FaultFind, and takes one failure of a counted fault, removing it
+// Like faultFind, and takes one failure of a counted fault, removing it
 // with its last. Runs inside the caller's write transaction, so that the
 // caller commits the take together with whatever else it changes.
-FaultLookup FaultTake(Store* store, FaultKind kind, const std::string& subject,
+FaultLookup faultTake(Store* store, FaultKind kind, const std::string& subject,
                       const std::string& subject2, Fault* fault);
 
 // Takes one failure of the connect fault, in one transaction with the read
 // so that concurrent connects each take their own.
-FaultLookup FaultTakeConnect(Store* store, uint32_t* code);
+FaultLookup faultTakeConnect(Store* store, uint32_t* code);
 
-bool FaultClear(Store* store);
+bool faultClear(Store* store);
 
 // Every fault, in the order they were set.
-bool FaultList(Store* store, std::vector<Fault>* faults);
+bool faultList(Store* store, std::vector<Fault>* faults);
 
 // A fault as the arguments of "telvemu fault SERVER" that set it.
-std::string FaultFormat(const Fault& fault);
+std::string faultFormat(const Fault& fault);
 
 #endif  // EMULATOR_FAULT_TABLE_H_

@@ -20,7 +20,9 @@
 #include "store.h"
 #include "telvwin32.h"
 
-struct OpenServer {
+// A server a caller connected to with TelvCreateServerHandle: its database
+// stays open until the last user of the handle lets go.
+struct ConnectedServer {
   std::mutex mutex;
   Store store;
 };
@@ -38,14 +40,14 @@ struct DelegateList {
   uint32_t sortFaultCode = 0;
 };
 
-uint32_t HandleAddServer(std::shared_ptr<OpenServer> server);
-std::shared_ptr<OpenServer> HandleServer(uint32_t handle);
+uint32_t handleAddServer(std::shared_ptr<ConnectedServer> server);
+std::shared_ptr<ConnectedServer> handleServer(uint32_t handle);
 // Forgets the handle; the server closes when the last user lets go.
-void HandleRemoveServer(uint32_t handle);
+void handleRemoveServer(uint32_t handle);
 
-uint32_t HandleAddList(std::shared_ptr<DelegateList> list);
-std::shared_ptr<DelegateList> HandleList(uint32_t handle);
-void HandleRemoveList(uint32_t handle);
+uint32_t handleAddList(std::shared_ptr<DelegateList> list);
+std::shared_ptr<DelegateList> handleList(uint32_t handle);
+void handleRemoveList(uint32_t handle);
 
 struct OpenListHandle {
   uint32_t list;
@@ -53,6 +55,6 @@ struct OpenListHandle {
 };
 // The list handles still open that were fetched through the server handle;
 // with 0, all of them. In ascending order.
-std::vector<OpenListHandle> HandleOpenLists(uint32_t server);
+std::vector<OpenListHandle> handleOpenLists(uint32_t server);
 
 #endif  // EMULATOR_HANDLE_TABLE_H_

@@ -2,7 +2,7 @@
 
 namespace {
 
-int HexDigit(char c) {
+int hexDigit(char c) {
   if (c >= '0' && c <= '9') {
     return c - '0';
   }
@@ -15,17 +15,17 @@ int HexDigit(char c) {
   return -1;
 }
 
-bool HasHexPrefix(const std::string& text) {
+bool hasHexPrefix(const std::string& text) {
   return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
 }
 
-bool ParseHexDigits(const std::string& digits, uint32_t* value) {
+bool parseHexDigits(const std::string& digits, uint32_t* value) {
   if (digits.empty() || digits.size() > 8) {
     return false;
   }
   uint32_t result = 0;
   for (char c : digits) {
-    int digit = HexDigit(c);
+    int digit = hexDigit(c);
     if (digit < 0) {
       return false;
     }
@@ -37,7 +37,7 @@ bool ParseHexDigits(const std::string& digits, uint32_t* value) {
 
 }  // namespace
 
-bool ParseDecimal(const std::string& text, uint64_t* value) {
+bool parseDecimal(const std::string& text, uint64_t* value) {
   if (text.empty()) {
     return false;
   }
@@ -56,13 +56,13 @@ bool ParseDecimal(const std::string& text, uint64_t* value) {
   return true;
 }
 
-bool ParseCode(const std::string& text, uint32_t* value) {
-  if (HasHexPrefix(text)) {
-    return ParseHexDigits(text.substr(2), value);
+bool parseCode(const std::string& text, uint32_t* value) {
+  if (hasHexPrefix(text)) {
+    return parseHexDigits(text.substr(2), value);
   }
   bool negative = !text.empty() && text[0] == '-';
   uint64_t magnitude = 0;
-  if (!ParseDecimal(negative ? text.substr(1) : text, &magnitude) || magnitude > UINT32_MAX) {
+  if (!parseDecimal(negative ? text.substr(1) : text, &magnitude) || magnitude > UINT32_MAX) {
     return false;
   }
   uint32_t result = static_cast<uint32_t>(magnitude);
@@ -70,18 +70,18 @@ bool ParseCode(const std::string& text, uint32_t* value) {
   return true;
 }
 
-bool ParseUnsigned32(const std::string& text, uint32_t* value) {
-  if (HasHexPrefix(text)) {
-    return ParseHexDigits(text.substr(2), value);
+bool parseUnsigned32(const std::string& text, uint32_t* value) {
+  if (hasHexPrefix(text)) {
+    return parseHexDigits(text.substr(2), value);
   }
   uint64_t result = 0;
-  if (!ParseDecimal(text, &result) || result > UINT32_MAX) {
+  if (!parseDecimal(text, &result) || result > UINT32_MAX) {
     return false;
   }
   *value = static_cast<uint32_t>(result);
   return true;
 }
 
-bool ParseHex32(const std::string& text, uint32_t* value) {
-  return ParseHexDigits(HasHexPrefix(text) ? text.substr(2) : text, value);
+bool parseHex32(const std::string& text, uint32_t* value) {
+  return parseHexDigits(hasHexPrefix(text) ? text.substr(2) : text, value);
 }

@@ -8,16 +8,16 @@
 #include <string>
 
 // Decimal digits only, without overflow.
-bool ParseDecimal(const std::string& text, uint64_t* value);
+bool parseDecimal(const std::string& text, uint64_t* value);
 
 // An error code: decimal, possibly negative and then taken modulo 2^32, or
 // 0x followed by hexadecimal digits. Magnitudes above 0xFFFFFFFF fail.
-bool ParseCode(const std::string& text, uint32_t* value);
+bool parseCode(const std::string& text, uint32_t* value);
 
 // An unsigned 32-bit number, decimal or 0x hexadecimal.
-bool ParseUnsigned32(const std::string& text, uint32_t* value);
+bool parseUnsigned32(const std::string& text, uint32_t* value);
 
 // One to eight hexadecimal digits, with or without 0x.
-bool ParseHex32(const std::string& text, uint32_t* value);
+bool parseHex32(const std::string& text, uint32_t* value);
 
 #endif  // EMULATOR_NUMBER_PARSE_H_

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-const Preset* FindPreset(const char* name) {
+const Preset* findPreset(const char* name) {
   for (const Preset& preset : kPresets) {
     if (strcmp(preset.name, name) == 0) {
       return &preset;

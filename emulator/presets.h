@@ -24,6 +24,6 @@ constexpr Preset kPresets[] = {
 constexpr int kPresetCount = sizeof(kPresets) / sizeof(kPresets[0]);
 
 // The preset of a name above; null for any other.
-const Preset* FindPreset(const char* name);
+const Preset* findPreset(const char* name);
 
 #endif  // EMULATOR_PRESETS_H_

@@ -5,14 +5,14 @@
 namespace {
 
 TEST(PresetsTest, PresetsAreFoundByName) {
-  const Preset* editor = FindPreset("editor");
+  const Preset* editor = findPreset("editor");
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(editor->type, 0x0002u);
   EXPECT_EQ(editor->masks[3], 0x0FFFFFF9u);
-  const Preset* all = FindPreset("all");
+  const Preset* all = findPreset("all");
   ASSERT_NE(all, nullptr);
   EXPECT_EQ(all->masks[2], 0xFFFFFFFFu);
-  EXPECT_EQ(FindPreset("admin"), nullptr);
+  EXPECT_EQ(findPreset("admin"), nullptr);
 }
 
 }  // namespace

@@ -6,27 +6,27 @@
 
 namespace {
 
-void CopyToField(const std::string& text, char (&field)[kUserIdFieldSize]) {
+void copyToField(const std::string& text, char (&field)[kUserIdFieldSize]) {
   memcpy(field, text.data(), std::min(text.size(), kUserIdFieldSize));
 }
 
 }  // namespace
 
-std::string UserIdFromField(const char (&field)[kUserIdFieldSize]) {
+std::string userIdFromField(const char (&field)[kUserIdFieldSize]) {
   const void* nul = memchr(field, '\0', kUserIdFieldSize);
   size_t size = nul != nullptr ? static_cast<size_t>(static_cast<const char*>(nul) - field)
                                : kUserIdFieldSize;
   return std::string(field, size);
 }
 
-DelegationRow RowFromRecord(const TelvDelegateRecord& record) {
+DelegationRow rowFromRecord(const TelvDelegateRecord& record) {
   DelegationRow row;
   row.type = record.typeCode;
   for (int i = 0; i < 4; ++i) {
     row.masks[i] = record.masks[i];
   }
-  row.delegator = UserIdFromField(record.delegator);
-  row.delegate = UserIdFromField(record.delegate);
+  row.delegator = userIdFromField(record.delegator);
+  row.delegate = userIdFromField(record.delegate);
   const uint8_t* begin = record.reserved;
   const uint8_t* end = begin + sizeof(record.reserved);
   // Nearly every record leaves these bytes zero; storing nothing then keeps
@@ -37,15 +37,15 @@ DelegationRow RowFromRecord(const TelvDelegateRecord& record) {
   return row;
 }
 
-void RecordFromRow(const DelegationRow& row, TelvDelegateRecord* record) {
+void recordFromRow(const DelegationRow& row, TelvDelegateRecord* record) {
   memset(record, 0, sizeof(*record));
   record->entryId = row.id;
   record->typeCode = row.type;
   for (int i = 0; i < 4; ++i) {
     record->masks[i] = row.masks[i];
   }
-  CopyToField(row.delegator, record->delegator);
-  CopyToField(row.delegate, record->delegate);
+  copyToField(row.delegator, record->delegator);
+  copyToField(row.delegate, record->delegate);
   memcpy(record->reserved, row.reserved.data(),
          std::min(row.reserved.size(), sizeof(record->reserved)));
 }

@@ -10,13 +10,13 @@
 constexpr size_t kUserIdFieldSize = sizeof(TelvDelegateRecord::delegator);
 
 // A user-ID field's bytes up to its first NUL, or all of them without one.
-std::string UserIdFromField(const char (&field)[kUserIdFieldSize]);
+std::string userIdFromField(const char (&field)[kUserIdFieldSize]);
 
 // The row a save stores; its id is left 0.
-DelegationRow RowFromRecord(const TelvDelegateRecord& record);
+DelegationRow rowFromRecord(const TelvDelegateRecord& record);
 
 // Fills a zeroed record from a row. A user ID of exactly the field's size
 // fills it with no NUL, as the real server can; a longer one is cut.
-void RecordFromRow(const DelegationRow& row, TelvDelegateRecord* record);
+void recordFromRow(const DelegationRow& row, TelvDelegateRecord* record);
 
 #endif  // EMULATOR_RECORD_CODEC_H_

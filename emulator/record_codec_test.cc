@@ -9,10 +9,10 @@ namespace {
 TEST(RecordCodecTest, UserIdEndsAtNulOrFieldEnd) {
   TelvDelegateRecord record = {};
   memcpy(record.delegator, "abc\0def", 7);
-  EXPECT_EQ(UserIdFromField(record.delegator), "abc");
+  EXPECT_EQ(userIdFromField(record.delegator), "abc");
   memcpy(record.delegate, "ABCDEFGHIJKLMNOPQRSTUV", 22);
   record.masks[0] = 0x41414141;  // "AAAA" right behind the field must not be read
-  EXPECT_EQ(UserIdFromField(record.delegate), "ABCDEFGHIJKLMNOPQRSTUV");
+  EXPECT_EQ(userIdFromField(record.delegate), "ABCDEFGHIJKLMNOPQRSTUV");
 }
 
 TEST(RecordCodecTest, RowKeepsReservedBytesOnlyWhenAnyIsSet) {
@@ -22,7 +22,7 @@ TEST(RecordCodecTest, RowKeepsReservedBytesOnlyWhenAnyIsSet) {
   record.masks[2] = 0x0FFFFFFF;
   memcpy(record.delegator, "Sales", 5);
   memcpy(record.delegate, "anna", 4);
-  DelegationRow row = RowFromRecord(record);
+  DelegationRow row = rowFromRecord(record);
   EXPECT_EQ(row.id, 0u);
   EXPECT_EQ(row.type, 2u);
   EXPECT_EQ(row.masks[2], 0x0FFFFFFFu);
@@ -31,7 +31,7 @@ TEST(RecordCodecTest, RowKeepsReservedBytesOnlyWhenAnyIsSet) {
   EXPECT_TRUE(row.reserved.empty());
 
   record.reserved[949] = 7;
-  row = RowFromRecord(record);
+  row = rowFromRecord(record);
   ASSERT_EQ(row.reserved.size(), 950u);
   EXPECT_EQ(row.reserved[949], 7);
   EXPECT_EQ(row.reserved[0], 0);
@@ -46,7 +46,7 @@ TEST(RecordCodecTest, RecordFromRowZeroFillsAndLetsA22CharacterIdFillItsField) {
   row.delegate = "x";
   TelvDelegateRecord record;
   memset(&record, 0xCC, sizeof(record));
-  RecordFromRow(row, &record);
+  recordFromRow(row, &record);
   EXPECT_EQ(uint32_t{record.entryId}, 5u);
   EXPECT_EQ(uint32_t{record.masks[3]}, 0x0FFFFFF9u);
   EXPECT_EQ(memcmp(record.delegator, "ABCDEFGHIJKLMNOPQRSTUV", 22), 0);
@@ -64,8 +64,8 @@ TEST(RecordCodecTest, LongerIdsAreCutAndReservedBytesComeBack) {
   row.delegator = std::string(40, 'z');
   row.reserved = std::string(950, '\x5A');
   TelvDelegateRecord record;
-  RecordFromRow(row, &record);
-  EXPECT_EQ(UserIdFromField(record.delegator), std::string(22, 'z'));
+  recordFromRow(row, &record);
+  EXPECT_EQ(userIdFromField(record.delegator), std::string(22, 'z'));
   EXPECT_EQ(record.reserved[0], 0x5A);
   EXPECT_EQ(record.reserved[949], 0x5A);
 }

@@ -14,13 +14,13 @@ namespace {
 // differ between library implementations and the rows must not.
 struct Random {
   uint64_t state;
-  uint64_t Next() {
+  uint64_t next() {
     uint64_t z = (state += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
   }
-  uint64_t Below(uint64_t bound) { return Next() % bound; }
+  uint64_t below(uint64_t bound) { return next() % bound; }
 };
 
 constexpr const char* kFirstNames[] = {
@@ -43,11 +43,11 @@ constexpr const char* kDepartments[] = {".accounting", ".procurement", "-headqua
                                         ".customerservice", "_administration"};
 
 template <typename T, size_t N>
-const char* Pick(Random* random, T (&names)[N]) {
-  return names[random->Below(N)];
+const char* pick(Random* random, T (&names)[N]) {
+  return names[random->below(N)];
 }
 
-std::string Lower(std::string text) {
+std::string lower(std::string text) {
   for (char& c : text) {
     if (c >= 'A' && c <= 'Z') {
       c = static_cast<char>(c - 'A' + 'a');
@@ -56,7 +56,7 @@ std::string Lower(std::string text) {
   return text;
 }
 
-std::string Upper(std::string text) {
+std::string upper(std::string text) {
   for (char& c : text) {
     if (c >= 'a' && c <= 'z') {
       c = static_cast<char>(c - 'a' + 'A');
@@ -66,49 +66,49 @@ std::string Upper(std::string text) {
 }
 
 // One user ID as people pick them: names in several styles, or offices.
-std::string MakeUserId(Random* random) {
-  std::string first = Pick(random, kFirstNames);
-  std::string last = Pick(random, kLastNames);
-  switch (random->Below(6)) {
+std::string makeUserId(Random* random) {
+  std::string first = pick(random, kFirstNames);
+  std::string last = pick(random, kLastNames);
+  switch (random->below(6)) {
     case 0:
-      return Lower(first + "." + last);
+      return lower(first + "." + last);
     case 1:
       return first.substr(0, 1) + last;
     case 2:
       return first + "_" + last;
     case 3:
-      return Lower(last + first.substr(0, 1));
+      return lower(last + first.substr(0, 1));
     case 4:
-      return std::string(Pick(random, kOffices)) + std::to_string(random->Below(20) + 1);
+      return std::string(pick(random, kOffices)) + std::to_string(random->below(20) + 1);
     default:
-      return Pick(random, kOffices);
+      return pick(random, kOffices);
   }
 }
 
 // A user ID that fills the 21 characters a field holds besides its NUL.
-std::string MakeLongUserId(Random* random) {
-  std::string id = MakeUserId(random) + Pick(random, kDepartments);
+std::string makeLongUserId(Random* random) {
+  std::string id = makeUserId(random) + pick(random, kDepartments);
   while (id.size() < 21) {
-    id += static_cast<char>('0' + random->Below(10));
+    id += static_cast<char>('0' + random->below(10));
   }
   return id.substr(0, 21);
 }
 
 // Users unique ignoring case, so that a repeat in other case is always a
 // deliberate one.
-std::vector<std::string> MakeUserPool(size_t size, Random* random) {
+std::vector<std::string> makeUserPool(size_t size, Random* random) {
   std::vector<std::string> pool;
   std::unordered_set<std::string> taken;
   // The next number to try after each base, so that a popular base does
   // not retry every number it already used.
   std::unordered_map<std::string, uint64_t> nextNumber;
   while (pool.size() < size) {
-    bool isLong = random->Below(20) == 0;
-    std::string id = isLong ? MakeLongUserId(random) : MakeUserId(random);
-    std::string base = Lower(id);
+    bool isLong = random->below(20) == 0;
+    std::string id = isLong ? makeLongUserId(random) : makeUserId(random);
+    std::string base = lower(id);
     uint64_t& number = nextNumber.emplace(base, 2).first->second;
     std::string original = id;
-    while (!taken.insert(Lower(id)).second) {
+    while (!taken.insert(lower(id)).second) {
       std::string suffix = std::to_string(number++);
       id = original.substr(0, 21 - suffix.size()) + suffix;
     }
@@ -117,38 +117,38 @@ std::vector<std::string> MakeUserPool(size_t size, Random* random) {
   return pool;
 }
 
-std::string OtherCase(const std::string& id, Random* random) {
-  return random->Below(2) == 0 ? Lower(id) : Upper(id);
+std::string otherCase(const std::string& id, Random* random) {
+  return random->below(2) == 0 ? lower(id) : upper(id);
 }
 
 }  // namespace
 
-void SeedGenerate(uint64_t count, uint64_t seed,
+void seedGenerate(uint64_t count, uint64_t seed,
                   const std::function<void(const DelegationRow&)>& emit) {
   Random random{seed};
   size_t poolSize = static_cast<size_t>(count / 8 < 16 ? 16 : count / 8);
-  std::vector<std::string> pool = MakeUserPool(poolSize, &random);
+  std::vector<std::string> pool = makeUserPool(poolSize, &random);
   std::vector<std::pair<uint32_t, uint32_t>> pairs;
   pairs.reserve(static_cast<size_t>(count));
   DelegationRow row;
   for (uint64_t i = 0; i < count; ++i) {
     std::pair<uint32_t, uint32_t> pair;
-    bool repeat = !pairs.empty() && random.Below(100) < 3;
+    bool repeat = !pairs.empty() && random.below(100) < 3;
     if (repeat) {
-      pair = pairs[random.Below(pairs.size())];
+      pair = pairs[random.below(pairs.size())];
     } else {
-      pair.first = static_cast<uint32_t>(random.Below(pool.size()));
+      pair.first = static_cast<uint32_t>(random.below(pool.size()));
       do {
-        pair.second = static_cast<uint32_t>(random.Below(pool.size()));
+        pair.second = static_cast<uint32_t>(random.below(pool.size()));
       } while (pair.second == pair.first);
     }
     pairs.push_back(pair);
     row.delegator = pool[pair.first];
-    if (repeat && random.Below(2) == 0) {
-      row.delegator = OtherCase(row.delegator, &random);
+    if (repeat && random.below(2) == 0) {
+      row.delegator = otherCase(row.delegator, &random);
     }
     row.delegate = pool[pair.second];
-    const Preset& preset = kPresets[random.Below(kPresetCount)];
+    const Preset& preset = kPresets[random.below(kPresetCount)];
     row.type = preset.type;
     for (int m = 0; m < 4; ++m) {
       row.masks[m] = preset.masks[m];

@@ -13,7 +13,7 @@
 // offices, so each delegator has several delegates; some user IDs have
 // exactly 21 characters, and a few per cent of the rows repeat an earlier
 // pair, some of them with the delegator in other case.
-void SeedGenerate(uint64_t count, uint64_t seed,
+void seedGenerate(uint64_t count, uint64_t seed,
                   const std::function<void(const DelegationRow&)>& emit);
 
 #endif  // EMULATOR_SEED_H_

@@ -14,20 +14,20 @@
 
 namespace {
 
-std::vector<DelegationRow> Generate(uint64_t count, uint64_t seed) {
+std::vector<DelegationRow> generate(uint64_t count, uint64_t seed) {
   std::vector<DelegationRow> rows;
-  SeedGenerate(count, seed, [&](const DelegationRow& row) { rows.push_back(row); });
+  seedGenerate(count, seed, [&](const DelegationRow& row) { rows.push_back(row); });
   return rows;
 }
 
-std::string Lower(std::string text) {
+std::string lower(std::string text) {
   for (char& c : text) {
     c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
   }
   return text;
 }
 
-std::vector<std::string> Lines(const std::vector<DelegationRow>& rows) {
+std::vector<std::string> lines(const std::vector<DelegationRow>& rows) {
   std::vector<std::string> lines;
   for (const DelegationRow& row : rows) {
     lines.push_back(row.delegator + ">" + row.delegate + " " + std::to_string(row.masks[3]));
@@ -36,13 +36,13 @@ std::vector<std::string> Lines(const std::vector<DelegationRow>& rows) {
 }
 
 TEST(SeedTest, SameSeedGivesSameRowsAndAnotherSeedOthers) {
-  EXPECT_EQ(Lines(Generate(500, 7)), Lines(Generate(500, 7)));
-  EXPECT_NE(Lines(Generate(500, 7)), Lines(Generate(500, 8)));
-  EXPECT_TRUE(Generate(0, 7).empty());
+  EXPECT_EQ(lines(generate(500, 7)), lines(generate(500, 7)));
+  EXPECT_NE(lines(generate(500, 7)), lines(generate(500, 8)));
+  EXPECT_TRUE(generate(0, 7).empty());
 }
 
 TEST(SeedTest, RowsLookLikeARealServer) {
-  std::vector<DelegationRow> rows = Generate(8000, 1);
+  std::vector<DelegationRow> rows = generate(8000, 1);
   ASSERT_EQ(rows.size(), 8000u);
   std::set<std::string> users;
   std::map<std::string, std::set<std::string>> delegatesOf;
@@ -54,13 +54,13 @@ TEST(SeedTest, RowsLookLikeARealServer) {
     for (const std::string* id : {&row.delegator, &row.delegate}) {
       ASSERT_FALSE(id->empty());
       ASSERT_LE(id->size(), 21u) << *id;
-      users.insert(Lower(*id));
+      users.insert(lower(*id));
       fullLength += id->size() == 21;
-      mixedCase += Lower(*id) != *id;
+      mixedCase += lower(*id) != *id;
     }
-    EXPECT_NE(Lower(row.delegator), Lower(row.delegate));
-    delegatesOf[Lower(row.delegator)].insert(Lower(row.delegate));
-    repeatedPairs += !pairs.insert(Lower(row.delegator) + ">" + Lower(row.delegate)).second;
+    EXPECT_NE(lower(row.delegator), lower(row.delegate));
+    delegatesOf[lower(row.delegator)].insert(lower(row.delegate));
+    repeatedPairs += !pairs.insert(lower(row.delegator) + ">" + lower(row.delegate)).second;
     bool isPreset = false;
     for (const Preset& preset : kPresets) {
       isPreset = isPreset || (row.type == preset.type && row.masks[0] == preset.masks[0] &&
@@ -86,16 +86,16 @@ TEST(SeedTest, RowsLookLikeARealServer) {
 using SeedCommandTest = EmulatorTest;
 
 TEST_F(SeedCommandTest, SameSeedGivesTheSameDump) {
-  MustTelvemu({"create", "one"});
-  MustTelvemu({"create", "two"});
-  MustTelvemu({"create", "three"});
-  MustTelvemu({"seed", "one", "300", "42"});
-  MustTelvemu({"seed", "two", "300", "42"});
-  MustTelvemu({"seed", "three", "300", "43"});
-  std::string dump = Dump("one");
-  EXPECT_EQ(std::count(dump.begin(), dump.end(), '\n'), 300);
-  EXPECT_EQ(dump, Dump("two"));
-  EXPECT_NE(dump, Dump("three"));
+  mustTelvemu({"create", "one"});
+  mustTelvemu({"create", "two"});
+  mustTelvemu({"create", "three"});
+  mustTelvemu({"seed", "one", "300", "42"});
+  mustTelvemu({"seed", "two", "300", "42"});
+  mustTelvemu({"seed", "three", "300", "43"});
+  std::string one = dump("one");
+  EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 300);
+  EXPECT_EQ(one, dump("two"));
+  EXPECT_NE(one, dump("three"));
 }
 
 }  // namespace

@@ -44,31 +44,31 @@ CREATE TABLE texts (
 );
 )sql";
 
-bool DatabasePath(const std::string& name, std::string* path, std::string* error) {
-  if (!EnvServerDatabasePath(name.c_str(), path)) {
+bool databasePath(const std::string& name, std::string* path, std::string* error) {
+  if (!envServerDatabasePath(name.c_str(), path)) {
     *error = "'" + name + "' cannot be a server name";
     return false;
   }
   return true;
 }
 
-bool WriteSchema(Store* store, const std::string& name, std::string* error) {
-  if (!StoreExec(store, "PRAGMA journal_mode=WAL") || !StoreBeginWrite(store)) {
-    *error = StoreError(store);
+bool writeSchema(Store* store, const std::string& name, std::string* error) {
+  if (!storeExec(store, "PRAGMA journal_mode=WAL") || !storeBeginWrite(store)) {
+    *error = storeError(store);
     return false;
   }
-  if (!StoreExec(store, kSchema) || !StoreExec(store, kDelegateIndexSql)) {
-    *error = StoreError(store);
-    StoreRollback(store);
+  if (!storeExec(store, kSchema) || !storeExec(store, kDelegateIndexSql)) {
+    *error = storeError(store);
+    storeRollback(store);
     return false;
   }
   sqlite3_stmt* insert =
-      StoreStatement(store, "INSERT INTO server (key, value) VALUES ('name', ?)");
+      storeStatement(store, "INSERT INTO server (key, value) VALUES ('name', ?)");
   StatementScope scope(insert);
-  if (insert == nullptr || StoreBindText(insert, 1, name) != SQLITE_OK ||
-      sqlite3_step(insert) != SQLITE_DONE || !StoreCommit(store)) {
-    *error = StoreError(store);
-    StoreRollback(store);
+  if (insert == nullptr || storeBindText(insert, 1, name) != SQLITE_OK ||
+      sqlite3_step(insert) != SQLITE_DONE || !storeCommit(store)) {
+    *error = storeError(store);
+    storeRollback(store);
     return false;
   }
   return true;
@@ -76,15 +76,15 @@ bool WriteSchema(Store* store, const std::string& name, std::string* error) {
 
 }  // namespace
 
-bool ServerCreate(const std::string& name, std::string* error) {
+bool serverCreate(const std::string& name, std::string* error) {
   std::string path;
-  if (!DatabasePath(name, &path, error)) {
+  if (!databasePath(name, &path, error)) {
     return false;
   }
   std::error_code ec;
-  fs::create_directories(EnvServerDir(), ec);
+  fs::create_directories(envServerDir(), ec);
   if (ec) {
-    *error = "cannot create " + EnvServerDir() + ": " + ec.message();
+    *error = "cannot create " + envServerDir() + ": " + ec.message();
     return false;
   }
   if (fs::exists(path, ec)) {
@@ -92,20 +92,20 @@ bool ServerCreate(const std::string& name, std::string* error) {
     return false;
   }
   Store store;
-  if (!StoreOpen(path, true, &store, error)) {
+  if (!storeOpen(path, true, &store, error)) {
     return false;
   }
   // A second telvemu racing us finds the tables made and fails here.
-  if (!WriteSchema(&store, name, error)) {
+  if (!writeSchema(&store, name, error)) {
     *error = "cannot create server '" + name + "': " + *error;
     return false;
   }
   return true;
 }
 
-bool ServerRemove(const std::string& name, std::string* error) {
+bool serverRemove(const std::string& name, std::string* error) {
   std::string path;
-  if (!DatabasePath(name, &path, error)) {
+  if (!databasePath(name, &path, error)) {
     return false;
   }
   std::error_code ec;
@@ -118,7 +118,7 @@ bool ServerRemove(const std::string& name, std::string* error) {
   {
     Store store;
     std::string reportedName;
-    if (!StoreOpen(path, false, &store, nullptr) || !ServerReportedName(&store, &reportedName)) {
+    if (!storeOpen(path, false, &store, nullptr) || !serverReportedName(&store, &reportedName)) {
       *error = path + " is not a server database; left alone";
       return false;
     }
@@ -133,19 +133,19 @@ bool ServerRemove(const std::string& name, std::string* error) {
   return true;
 }
 
-bool ServerOpen(const char* name, Store* store, std::string* error) {
+bool serverOpen(const char* name, Store* store, std::string* error) {
   std::string path;
-  if (!EnvServerDatabasePath(name, &path)) {
+  if (!envServerDatabasePath(name, &path)) {
     if (error != nullptr) {
       *error = "not a server name";
     }
     return false;
   }
-  return StoreOpen(path, false, store, error);
+  return storeOpen(path, false, store, error);
 }
 
-bool ServerReportedName(Store* store, std::string* name) {
-  sqlite3_stmt* select = StoreStatement(store, "SELECT value FROM server WHERE key = 'name'");
+bool serverReportedName(Store* store, std::string* name) {
+  sqlite3_stmt* select = storeStatement(store, "SELECT value FROM server WHERE key = 'name'");
   StatementScope scope(select);
   if (select == nullptr || sqlite3_step(select) != SQLITE_ROW) {
     return false;

@@ -14,15 +14,15 @@ extern const char kDelegateIndexSql[];
 // Makes an empty server, and the server folder when missing. Fails when the
 // name can never be a server or the server exists. The server reports the
 // name as given here.
-bool ServerCreate(const std::string& name, std::string* error);
+bool serverCreate(const std::string& name, std::string* error);
 
 // Deletes the server's database with its WAL files.
-bool ServerRemove(const std::string& name, std::string* error);
+bool serverRemove(const std::string& name, std::string* error);
 
 // Opens an existing server; never creates a file.
-bool ServerOpen(const char* name, Store* store, std::string* error);
+bool serverOpen(const char* name, Store* store, std::string* error);
 
 // The name the server reports about itself.
-bool ServerReportedName(Store* store, std::string* name);
+bool serverReportedName(Store* store, std::string* name);
 
 #endif  // EMULATOR_SERVER_FILES_H_

@@ -16,14 +16,14 @@ using SleepTest = EmulatorTest;
 
 // How long a call took, in milliseconds.
 template <typename Body>
-double Elapsed(Body body) {
+double elapsed(Body body) {
   auto start = std::chrono::steady_clock::now();
   body();
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
       .count();
 }
 
-std::string ReadFile(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream file(path);
   std::stringstream text;
   text << file.rdbuf();
@@ -31,28 +31,28 @@ std::string ReadFile(const std::string& path) {
 }
 
 TEST_F(SleepTest, WaitsInFullWithoutALimit) {
-  EXPECT_GE(Elapsed([] { Sleep(40); }), 40.0);
+  EXPECT_GE(elapsed([] { Sleep(40); }), 40.0);
 }
 
 TEST_F(SleepTest, LimitShortensEachWait) {
   setenv("TELVEMU_SLEEP", "30", 1);
-  double elapsed = Elapsed([] { Sleep(10000); });
-  EXPECT_GE(elapsed, 30.0);
-  EXPECT_LT(elapsed, 5000.0);
-  EXPECT_GE(Elapsed([] { Sleep(20); }), 20.0);
+  double waited = elapsed([] { Sleep(10000); });
+  EXPECT_GE(waited, 30.0);
+  EXPECT_LT(waited, 5000.0);
+  EXPECT_GE(elapsed([] { Sleep(20); }), 20.0);
 }
 
 TEST_F(SleepTest, ZeroLimitSkipsTheWaitAndTheLogRecordsEveryCall) {
   std::string log = dir_ + "/sleep.log";
   setenv("TELVEMU_SLEEP", "0", 1);
   setenv("TELVEMU_SLEEP_LOG", log.c_str(), 1);
-  EXPECT_LT(Elapsed([] {
+  EXPECT_LT(elapsed([] {
               Sleep(10000);
               Sleep(0);
               Sleep(4294967295u);
             }),
             5000.0);
-  EXPECT_EQ(ReadFile(log), "Sleep(10000)\nSleep(0)\nSleep(4294967295)\n");
+  EXPECT_EQ(readFile(log), "Sleep(10000)\nSleep(0)\nSleep(4294967295)\n");
 }
 
 TEST_F(SleepTest, LogAppendsWhetherOrNotTheWaitIsReal) {
@@ -60,7 +60,7 @@ TEST_F(SleepTest, LogAppendsWhetherOrNotTheWaitIsReal) {
   std::ofstream(log) << "earlier\n";
   setenv("TELVEMU_SLEEP_LOG", log.c_str(), 1);
   Sleep(1);
-  EXPECT_EQ(ReadFile(log), "earlier\nSleep(1)\n");
+  EXPECT_EQ(readFile(log), "earlier\nSleep(1)\n");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "store.h"
 
 Store::~Store() {
-  StoreClose(this);
+  storeClose(this);
 }
 
-bool StoreOpen(const std::string& path, bool create, Store* store, std::string* error) {
-  StoreClose(store);
+bool storeOpen(const std::string& path, bool create, Store* store, std::string* error) {
+  storeClose(store);
   int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
@@ -27,15 +27,15 @@ bool StoreOpen(const std::string& path, bool create, Store* store, std::string* 
   // the client itself costs. The level only tunes speed, so a file that is
   // no database fails at its first real query instead, where the caller
   // reports it as the database error it is.
-  StoreExec(store, "PRAGMA synchronous=OFF");
+  storeExec(store, "PRAGMA synchronous=OFF");
   // A server of a million delegations spans some hundred megabytes; with
   // the default cache of two megabytes, a save read most of its B-tree
   // pages from the file again, one system call each.
-  StoreExec(store, "PRAGMA cache_size=-262144");
+  storeExec(store, "PRAGMA cache_size=-262144");
   return true;
 }
 
-void StoreClose(Store* store) {
+void storeClose(Store* store) {
   for (auto& entry : store->statements) {
     sqlite3_finalize(entry.second);
   }
@@ -46,7 +46,7 @@ void StoreClose(Store* store) {
   }
 }
 
-sqlite3_stmt* StoreStatement(Store* store, const char* sql) {
+sqlite3_stmt* storeStatement(Store* store, const char* sql) {
   if (store->db == nullptr) {
     return nullptr;
   }
@@ -66,34 +66,34 @@ sqlite3_stmt* StoreStatement(Store* store, const char* sql) {
   return statement;
 }
 
-bool StoreExec(Store* store, const char* sql) {
+bool storeExec(Store* store, const char* sql) {
   return store->db != nullptr &&
          sqlite3_exec(store->db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-bool StoreBeginWrite(Store* store) {
-  return StoreExec(store, "BEGIN IMMEDIATE");
+bool storeBeginWrite(Store* store) {
+  return storeExec(store, "BEGIN IMMEDIATE");
 }
 
-bool StoreBeginRead(Store* store) {
-  return StoreExec(store, "BEGIN");
+bool storeBeginRead(Store* store) {
+  return storeExec(store, "BEGIN");
 }
 
-bool StoreCommit(Store* store) {
-  return StoreExec(store, "COMMIT");
+bool storeCommit(Store* store) {
+  return storeExec(store, "COMMIT");
 }
 
-void StoreRollback(Store* store) {
+void storeRollback(Store* store) {
   if (store->db != nullptr && !sqlite3_get_autocommit(store->db)) {
     sqlite3_exec(store->db, "ROLLBACK", nullptr, nullptr, nullptr);
   }
 }
 
-std::string StoreError(const Store* store) {
+std::string storeError(const Store* store) {
   return store->db != nullptr ? sqlite3_errmsg(store->db) : "database not open";
 }
 
-int StoreBindText(sqlite3_stmt* statement, int index, const std::string& text) {
+int storeBindText(sqlite3_stmt* statement, int index, const std::string& text) {
   return sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
                            SQLITE_TRANSIENT);
 }

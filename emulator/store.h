@@ -26,14 +26,14 @@ struct Store {
 
 // Opens the database at path; create also makes a missing file. On failure
 // *error (when given) says why and the store stays closed.
-bool StoreOpen(const std::string& path, bool create, Store* store, std::string* error);
+bool storeOpen(const std::string& path, bool create, Store* store, std::string* error);
 
 // Finalizes the statements and closes the connection; harmless when closed.
-void StoreClose(Store* store);
+void storeClose(Store* store);
 
 // The cached statement for sql, reset and with its bindings cleared, or null
 // when it does not compile. Use it under a StatementScope.
-sqlite3_stmt* StoreStatement(Store* store, const char* sql);
+sqlite3_stmt* storeStatement(Store* store, const char* sql);
 
 // Resets a statement when the scope ends, so that an unfinished SELECT never
 // holds its read snapshot past the call that ran it.
@@ -50,20 +50,20 @@ struct StatementScope {
 };
 
 // Runs SQL that returns no rows.
-bool StoreExec(Store* store, const char* sql);
+bool storeExec(Store* store, const char* sql);
 
 // BEGIN IMMEDIATE, for a read-modify-write.
-bool StoreBeginWrite(Store* store);
+bool storeBeginWrite(Store* store);
 // BEGIN, for reads that must see one snapshot.
-bool StoreBeginRead(Store* store);
-bool StoreCommit(Store* store);
+bool storeBeginRead(Store* store);
+bool storeCommit(Store* store);
 // Rolls back when a transaction is open.
-void StoreRollback(Store* store);
+void storeRollback(Store* store);
 
 // The connection's last error message.
-std::string StoreError(const Store* store);
+std::string storeError(const Store* store);
 
 // Binds text of a given length, copied by SQLite.
-int StoreBindText(sqlite3_stmt* statement, int index, const std::string& text);
+int storeBindText(sqlite3_stmt* statement, int index, const std::string& text);
 
 #endif  // EMULATOR_STORE_H_

@@ -4,7 +4,6 @@
 
 #include "delegation_rows.h"
 #include "demo_data.h"
-#include "error_texts.h"
 #include "fault_command.h"
 #include "fault_table.h"
 #include "number_parse.h"
@@ -12,6 +11,7 @@
 #include "seed.h"
 #include "server_files.h"
 #include "store.h"
+#include "text_table.h"
 
 const char kTelvemuUsage[] =
     "usage: telvemu COMMAND ARGUMENTS\n"
@@ -46,77 +46,77 @@ struct Command {
   std::ostream& err;
 };
 
-int Usage(const Command& command, const std::string& problem) {
+int usage(const Command& command, const std::string& problem) {
   command.err << "telvemu: " << problem << "\n" << kTelvemuUsage;
   return 2;
 }
 
-int Failure(const Command& command, const std::string& message) {
+int failure(const Command& command, const std::string& message) {
   command.err << "telvemu: " << message << "\n";
   return 1;
 }
 
-bool WantArguments(const Command& command, size_t least, size_t most) {
+bool wantArguments(const Command& command, size_t least, size_t most) {
   size_t count = command.args.size() - 1;
   return count >= least && count <= most;
 }
 
-// Opens the server named by the command's first argument.
-bool OpenServer(const Command& command, Store* store) {
+// Opens the database of the server named by the command's first argument.
+bool openServerStore(const Command& command, Store* store) {
   const std::string& name = command.args[1];
   std::string error;
-  if (!ServerOpen(name.c_str(), store, &error)) {
-    Failure(command, "server '" + name + "' does not exist");
+  if (!serverOpen(name.c_str(), store, &error)) {
+    failure(command, "server '" + name + "' does not exist");
     return false;
   }
   return true;
 }
 
-int DatabaseFailure(const Command& command, Store* store) {
-  StoreRollback(store);
-  return Failure(command, "database error: " + StoreError(store));
+int databaseFailure(const Command& command, Store* store) {
+  storeRollback(store);
+  return failure(command, "database error: " + storeError(store));
 }
 
-int Create(const Command& command) {
-  if (!WantArguments(command, 1, 1)) {
-    return Usage(command, "create takes SERVER");
+int runCreate(const Command& command) {
+  if (!wantArguments(command, 1, 1)) {
+    return usage(command, "create takes SERVER");
   }
   std::string error;
-  return ServerCreate(command.args[1], &error) ? 0 : Failure(command, error);
+  return serverCreate(command.args[1], &error) ? 0 : failure(command, error);
 }
 
-int Remove(const Command& command) {
-  if (!WantArguments(command, 1, 1)) {
-    return Usage(command, "remove takes SERVER");
+int runRemove(const Command& command) {
+  if (!wantArguments(command, 1, 1)) {
+    return usage(command, "remove takes SERVER");
   }
   std::string error;
-  return ServerRemove(command.args[1], &error) ? 0 : Failure(command, error);
+  return serverRemove(command.args[1], &error) ? 0 : failure(command, error);
 }
 
-int Demo(const Command& command) {
-  if (!WantArguments(command, 0, 0)) {
-    return Usage(command, "demo takes no arguments");
+int runDemo(const Command& command) {
+  if (!wantArguments(command, 0, 0)) {
+    return usage(command, "demo takes no arguments");
   }
   std::string error;
-  ServerRemove(kDemoServer, &error);
+  serverRemove(kDemoServer, &error);
   Store store;
-  if (!ServerCreate(kDemoServer, &error) || !ServerOpen(kDemoServer, &store, &error)) {
-    return Failure(command, error);
+  if (!serverCreate(kDemoServer, &error) || !serverOpen(kDemoServer, &store, &error)) {
+    return failure(command, error);
   }
-  if (!StoreBeginWrite(&store)) {
-    return DatabaseFailure(command, &store);
+  if (!storeBeginWrite(&store)) {
+    return databaseFailure(command, &store);
   }
-  for (const DelegationRow& row : DemoRows()) {
-    if (!RowsInsert(&store, row, nullptr)) {
-      return DatabaseFailure(command, &store);
+  for (const DelegationRow& row : demoRows()) {
+    if (!rowsInsert(&store, row, nullptr)) {
+      return databaseFailure(command, &store);
     }
   }
-  return StoreCommit(&store) ? 0 : DatabaseFailure(command, &store);
+  return storeCommit(&store) ? 0 : databaseFailure(command, &store);
 }
 
-int Add(const Command& command) {
-  if (!WantArguments(command, 3, 3) && !WantArguments(command, 8, 8)) {
-    return Usage(command, "add takes SERVER DELEGATOR DELEGATE [TYPE M1 M2 M3 M4]");
+int runAdd(const Command& command) {
+  if (!wantArguments(command, 3, 3) && !wantArguments(command, 8, 8)) {
+    return usage(command, "add takes SERVER DELEGATOR DELEGATE [TYPE M1 M2 M3 M4]");
   }
   DelegationRow row;
   row.type = 0x0002;
@@ -125,8 +125,8 @@ int Add(const Command& command) {
     uint32_t* values[] = {&row.type, &row.masks[0], &row.masks[1], &row.masks[2], &row.masks[3]};
     for (int i = 0; i < 5; ++i) {
       const std::string& word = command.args[4 + i];
-      if (!ParseHex32(word, values[i])) {
-        return Usage(command, "bad hexadecimal value '" + word + "'");
+      if (!parseHex32(word, values[i])) {
+        return usage(command, "bad hexadecimal value '" + word + "'");
       }
     }
   }
@@ -136,114 +136,114 @@ int Add(const Command& command) {
     // 22 characters fill the field without a NUL, which tests use to prove
     // that the tool never reads past a field.
     if (id->empty() || id->size() > kUserIdFieldSize) {
-      return Failure(command, "user ID '" + *id + "' must have 1 to 22 characters");
+      return failure(command, "user ID '" + *id + "' must have 1 to 22 characters");
     }
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!openServerStore(command, &store)) {
     return 1;
   }
-  return RowsInsert(&store, row, nullptr) ? 0 : DatabaseFailure(command, &store);
+  return rowsInsert(&store, row, nullptr) ? 0 : databaseFailure(command, &store);
 }
 
-int Seed(const Command& command) {
-  if (!WantArguments(command, 2, 3)) {
-    return Usage(command, "seed takes SERVER COUNT [SEED]");
+int runSeed(const Command& command) {
+  if (!wantArguments(command, 2, 3)) {
+    return usage(command, "seed takes SERVER COUNT [SEED]");
   }
   uint64_t count = 0;
   uint64_t seed = 1;
-  if (!ParseDecimal(command.args[2], &count)) {
-    return Usage(command, "bad count '" + command.args[2] + "'");
+  if (!parseDecimal(command.args[2], &count)) {
+    return usage(command, "bad count '" + command.args[2] + "'");
   }
-  if (command.args.size() == 4 && !ParseDecimal(command.args[3], &seed)) {
-    return Usage(command, "bad seed '" + command.args[3] + "'");
+  if (command.args.size() == 4 && !parseDecimal(command.args[3], &seed)) {
+    return usage(command, "bad seed '" + command.args[3] + "'");
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!openServerStore(command, &store)) {
     return 1;
   }
   // Rows go in without the delegate index, which is then built in one
   // sort; the transaction hides both from every other process.
-  if (!StoreExec(&store, "PRAGMA cache_size=-131072") || !StoreBeginWrite(&store) ||
-      !StoreExec(&store, "DROP INDEX delegations_by_delegate")) {
-    return DatabaseFailure(command, &store);
+  if (!storeExec(&store, "PRAGMA cache_size=-131072") || !storeBeginWrite(&store) ||
+      !storeExec(&store, "DROP INDEX delegations_by_delegate")) {
+    return databaseFailure(command, &store);
   }
   bool stored = true;
-  SeedGenerate(count, seed, [&](const DelegationRow& row) {
-    stored = stored && RowsInsert(&store, row, nullptr);
+  seedGenerate(count, seed, [&](const DelegationRow& row) {
+    stored = stored && rowsInsert(&store, row, nullptr);
   });
-  if (!stored || !StoreExec(&store, kDelegateIndexSql) || !StoreCommit(&store)) {
-    return DatabaseFailure(command, &store);
+  if (!stored || !storeExec(&store, kDelegateIndexSql) || !storeCommit(&store)) {
+    return databaseFailure(command, &store);
   }
   return 0;
 }
 
-int Dump(const Command& command) {
-  if (!WantArguments(command, 1, 1)) {
-    return Usage(command, "dump takes SERVER");
+int runDump(const Command& command) {
+  if (!wantArguments(command, 1, 1)) {
+    return usage(command, "dump takes SERVER");
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!openServerStore(command, &store)) {
     return 1;
   }
   char line[128];
-  bool listed = RowsForEach(&store, nullptr, [&](const DelegationRow& row) {
+  bool listed = rowsForEach(&store, nullptr, [&](const DelegationRow& row) {
     int size = snprintf(line, sizeof(line), "%u %04X %08X %08X %08X %08X ", row.id, row.type,
                         row.masks[0], row.masks[1], row.masks[2], row.masks[3]);
     command.out.write(line, size);
     command.out << row.delegator << ' ' << row.delegate << '\n';
   });
-  return listed ? 0 : DatabaseFailure(command, &store);
+  return listed ? 0 : databaseFailure(command, &store);
 }
 
-int Faults(const Command& command) {
-  if (!WantArguments(command, 1, 1)) {
-    return Usage(command, "faults takes SERVER");
+int runFaults(const Command& command) {
+  if (!wantArguments(command, 1, 1)) {
+    return usage(command, "faults takes SERVER");
   }
   Store store;
   std::vector<Fault> faults;
-  if (!OpenServer(command, &store)) {
+  if (!openServerStore(command, &store)) {
     return 1;
   }
-  if (!FaultList(&store, &faults)) {
-    return DatabaseFailure(command, &store);
+  if (!faultList(&store, &faults)) {
+    return databaseFailure(command, &store);
   }
   for (const Fault& fault : faults) {
-    command.out << FaultFormat(fault) << '\n';
+    command.out << faultFormat(fault) << '\n';
   }
   return 0;
 }
 
-int SetFault(const Command& command) {
+int runFault(const Command& command) {
   if (command.args.size() < 3) {
-    return Usage(command, "fault takes SERVER KIND ...");
+    return usage(command, "fault takes SERVER KIND ...");
   }
   FaultRequest request;
   std::string problem;
-  if (!ParseFaultRequest(std::vector<std::string>(command.args.begin() + 2, command.args.end()),
+  if (!parseFaultRequest(std::vector<std::string>(command.args.begin() + 2, command.args.end()),
                          &request, &problem)) {
-    return Usage(command, problem);
+    return usage(command, problem);
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!openServerStore(command, &store)) {
     return 1;
   }
-  return ApplyFaultRequest(&store, request) ? 0 : DatabaseFailure(command, &store);
+  return applyFaultRequest(&store, request) ? 0 : databaseFailure(command, &store);
 }
 
-int SetText(const Command& command) {
-  if (!WantArguments(command, 3, 3)) {
-    return Usage(command, "text takes SERVER CODE TEXT");
+int runText(const Command& command) {
+  if (!wantArguments(command, 3, 3)) {
+    return usage(command, "text takes SERVER CODE TEXT");
   }
   uint32_t code = 0;
-  if (!ParseCode(command.args[2], &code)) {
-    return Usage(command, "bad error code '" + command.args[2] + "'");
+  if (!parseCode(command.args[2], &code)) {
+    return usage(command, "bad error code '" + command.args[2] + "'");
   }
   Store store;
-  if (!OpenServer(command, &store)) {
+  if (!openServerStore(command, &store)) {
     return 1;
   }
-  return TextSet(&store, code, command.args[3]) ? 0 : DatabaseFailure(command, &store);
+  return textSet(&store, code, command.args[3]) ? 0 : databaseFailure(command, &store);
 }
 
 struct CommandEntry {
@@ -252,21 +252,22 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"create", Create}, {"remove", Remove}, {"demo", Demo},      {"add", Add},      {"seed", Seed},
-    {"dump", Dump},     {"faults", Faults}, {"fault", SetFault}, {"text", SetText},
+    {"create", runCreate}, {"remove", runRemove}, {"demo", runDemo},
+    {"add", runAdd},       {"seed", runSeed},     {"dump", runDump},
+    {"faults", runFaults}, {"fault", runFault},   {"text", runText},
 };
 
 }  // namespace
 
-int RunTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Command command{args, out, err};
   if (args.empty()) {
-    return Usage(command, "missing command");
+    return usage(command, "missing command");
   }
   for (const CommandEntry& entry : kCommands) {
     if (args[0] == entry.name) {
       return entry.run(command);
     }
   }
-  return Usage(command, "unknown command '" + args[0] + "'");
+  return usage(command, "unknown command '" + args[0] + "'");
 }

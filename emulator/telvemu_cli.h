@@ -13,6 +13,6 @@ extern const char kTelvemuUsage[];
 // Runs the command named by args (without the program name). Returns the
 // exit status: 0 done, 1 failed (message on err), 2 bad arguments (usage on
 // err).
-int RunTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 #endif  // EMULATOR_TELVEMU_CLI_H_

@@ -28,7 +28,7 @@ TEST_F(TelvemuTest, BadArgumentsPrintUsageAndExitWith2) {
        }) {
     std::string out;
     std::string err;
-    EXPECT_EQ(Telvemu(args, &out, &err), 2) << (args.empty() ? "" : args[0]);
+    EXPECT_EQ(telvemu(args, &out, &err), 2) << (args.empty() ? "" : args[0]);
     EXPECT_EQ(out, "");
     EXPECT_NE(err.find(kTelvemuUsage), std::string::npos) << err;
   }
@@ -36,41 +36,41 @@ TEST_F(TelvemuTest, BadArgumentsPrintUsageAndExitWith2) {
 
 TEST_F(TelvemuTest, FailuresExplainThemselvesAndExitWith1) {
   std::string err;
-  EXPECT_EQ(Telvemu({"dump", "srv1"}, nullptr, &err), 1);
+  EXPECT_EQ(telvemu({"dump", "srv1"}, nullptr, &err), 1);
   EXPECT_EQ(err, "telvemu: server 'srv1' does not exist\n");
-  EXPECT_EQ(Telvemu({"fault", "srv1", "release", "1"}, nullptr, &err), 1);
-  EXPECT_EQ(Telvemu({"remove", "srv1"}, nullptr, &err), 1);
-  MustTelvemu({"create", "srv1"});
-  EXPECT_EQ(Telvemu({"create", "srv1"}, nullptr, &err), 1);
+  EXPECT_EQ(telvemu({"fault", "srv1", "release", "1"}, nullptr, &err), 1);
+  EXPECT_EQ(telvemu({"remove", "srv1"}, nullptr, &err), 1);
+  mustTelvemu({"create", "srv1"});
+  EXPECT_EQ(telvemu({"create", "srv1"}, nullptr, &err), 1);
   EXPECT_EQ(err, "telvemu: server 'srv1' already exists\n");
-  EXPECT_EQ(Telvemu({"create", "a/b"}, nullptr, &err), 1);
+  EXPECT_EQ(telvemu({"create", "a/b"}, nullptr, &err), 1);
   EXPECT_EQ(err, "telvemu: 'a/b' cannot be a server name\n");
 }
 
 TEST_F(TelvemuTest, AddTakesDefaultsOrHexValuesAndPrintsNothing) {
-  MustTelvemu({"create", "srv1"});
+  mustTelvemu({"create", "srv1"});
   std::string out = "unset";
-  EXPECT_EQ(Telvemu({"add", "srv1", "FrontDesk", "JMiller"}, &out), 0);
+  EXPECT_EQ(telvemu({"add", "srv1", "FrontDesk", "JMiller"}, &out), 0);
   EXPECT_EQ(out, "");
-  MustTelvemu({"add", "srv1", "Sales", "anna", "2", "0FFFFFFF", "0x0FFFFFFF", "0", "fffffff9"});
-  EXPECT_EQ(Dump("srv1"),
+  mustTelvemu({"add", "srv1", "Sales", "anna", "2", "0FFFFFFF", "0x0FFFFFFF", "0", "fffffff9"});
+  EXPECT_EQ(dump("srv1"),
             "1 0002 0FFFFFFF 00000000 00000000 00000000 FrontDesk JMiller\n"
             "2 0002 0FFFFFFF 0FFFFFFF 00000000 FFFFFFF9 Sales anna\n");
 }
 
 TEST_F(TelvemuTest, AddAcceptsUserIdsOfUpTo22Characters) {
-  MustTelvemu({"create", "srv1"});
+  mustTelvemu({"create", "srv1"});
   std::string longest(22, 'L');
-  MustTelvemu({"add", "srv1", longest, "x"});
+  mustTelvemu({"add", "srv1", longest, "x"});
   std::string err;
-  EXPECT_EQ(Telvemu({"add", "srv1", "x", longest + "M"}, nullptr, &err), 1);
+  EXPECT_EQ(telvemu({"add", "srv1", "x", longest + "M"}, nullptr, &err), 1);
   EXPECT_NE(err.find("must have 1 to 22 characters"), std::string::npos) << err;
-  EXPECT_EQ(Telvemu({"add", "srv1", "", "x"}, nullptr, &err), 1);
-  EXPECT_EQ(Dump("srv1"), "1 0002 0FFFFFFF 00000000 00000000 00000000 " + longest + " x\n");
+  EXPECT_EQ(telvemu({"add", "srv1", "", "x"}, nullptr, &err), 1);
+  EXPECT_EQ(dump("srv1"), "1 0002 0FFFFFFF 00000000 00000000 00000000 " + longest + " x\n");
 }
 
 TEST_F(TelvemuTest, FaultsAreListedAsTheFaultCommandTakesThem) {
-  MustTelvemu({"create", "srv1"});
+  mustTelvemu({"create", "srv1"});
   const std::vector<std::string> lines = {"connect 2 0xFFFFFFEF",
                                           "release 0x63",
                                           "info 0x4D",
@@ -81,27 +81,27 @@ TEST_F(TelvemuTest, FaultsAreListedAsTheFaultCommandTakesThem) {
                                           "delete 7 0x51",
                                           "save FrontDesk JMiller 0x52",
                                           "save FrontDesk PLarsen 0x53 2"};
-  MustTelvemu({"fault", "srv1", "connect", "2", "-17", "Server busy"});
-  MustTelvemu({"fault", "srv1", "release", "99"});
-  MustTelvemu({"fault", "srv1", "info", "77"});
-  MustTelvemu({"fault", "srv1", "name", "FAXHOST-01"});
-  MustTelvemu({"fault", "srv1", "list", "63"});
-  MustTelvemu({"fault", "srv1", "list", "64", "JMiller"});
-  MustTelvemu({"fault", "srv1", "sort", "65"});
-  MustTelvemu({"fault", "srv1", "delete", "7", "81"});
-  MustTelvemu({"fault", "srv1", "save", "FrontDesk", "JMiller", "82"});
-  MustTelvemu({"fault", "srv1", "save", "FrontDesk", "PLarsen", "83", "2"});
+  mustTelvemu({"fault", "srv1", "connect", "2", "-17", "Server busy"});
+  mustTelvemu({"fault", "srv1", "release", "99"});
+  mustTelvemu({"fault", "srv1", "info", "77"});
+  mustTelvemu({"fault", "srv1", "name", "FAXHOST-01"});
+  mustTelvemu({"fault", "srv1", "list", "63"});
+  mustTelvemu({"fault", "srv1", "list", "64", "JMiller"});
+  mustTelvemu({"fault", "srv1", "sort", "65"});
+  mustTelvemu({"fault", "srv1", "delete", "7", "81"});
+  mustTelvemu({"fault", "srv1", "save", "FrontDesk", "JMiller", "82"});
+  mustTelvemu({"fault", "srv1", "save", "FrontDesk", "PLarsen", "83", "2"});
   std::string expected;
   for (const std::string& line : lines) {
     expected += line + "\n";
   }
   std::string out;
-  EXPECT_EQ(Telvemu({"faults", "srv1"}, &out), 0);
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &out), 0);
   EXPECT_EQ(out, expected);
-  EXPECT_EQ(Dump("srv1"), "");
+  EXPECT_EQ(dump("srv1"), "");
 
-  MustTelvemu({"fault", "srv1", "clear"});
-  EXPECT_EQ(Telvemu({"faults", "srv1"}, &out), 0);
+  mustTelvemu({"fault", "srv1", "clear"});
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &out), 0);
   EXPECT_EQ(out, "");
   // Each listed line, given back to "fault", sets the fault it describes.
   for (const std::string& line : lines) {
@@ -111,18 +111,18 @@ TEST_F(TelvemuTest, FaultsAreListedAsTheFaultCommandTakesThem) {
       end = end == std::string::npos ? line.size() : end;
       args.push_back(line.substr(start, end - start));
     }
-    MustTelvemu(args);
+    mustTelvemu(args);
   }
-  EXPECT_EQ(Telvemu({"faults", "srv1"}, &out), 0);
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &out), 0);
   EXPECT_EQ(out, expected);
 }
 
 TEST_F(TelvemuTest, RemoveForgetsTheServer) {
-  MustTelvemu({"create", "srv1"});
-  MustTelvemu({"remove", "srv1"});
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"remove", "srv1"});
   std::string err;
-  EXPECT_EQ(Telvemu({"dump", "srv1"}, nullptr, &err), 1);
-  MustTelvemu({"create", "srv1"});
+  EXPECT_EQ(telvemu({"dump", "srv1"}, nullptr, &err), 1);
+  mustTelvemu({"create", "srv1"});
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  int status = RunTelvemu(args, std::cout, std::cerr);
+  int status = runTelvemu(args, std::cout, std::cerr);
   std::cout.flush();
   return std::cout ? status : 1;
 }

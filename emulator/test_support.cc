@@ -23,11 +23,11 @@ void EmulatorTest::TearDown() {
   std::filesystem::remove_all(dir_, ignored);
 }
 
-int EmulatorTest::Telvemu(const std::vector<std::string>& args, std::string* out,
+int EmulatorTest::telvemu(const std::vector<std::string>& args, std::string* out,
                           std::string* err) {
   std::ostringstream outStream;
   std::ostringstream errStream;
-  int status = RunTelvemu(args, outStream, errStream);
+  int status = runTelvemu(args, outStream, errStream);
   if (out != nullptr) {
     *out = outStream.str();
   }
@@ -37,31 +37,31 @@ int EmulatorTest::Telvemu(const std::vector<std::string>& args, std::string* out
   return status;
 }
 
-void EmulatorTest::MustTelvemu(const std::vector<std::string>& args) {
+void EmulatorTest::mustTelvemu(const std::vector<std::string>& args) {
   std::string err;
   std::string command;
   for (const std::string& arg : args) {
     command += " " + arg;
   }
-  ASSERT_EQ(Telvemu(args, nullptr, &err), 0) << "telvemu" << command << ": " << err;
+  ASSERT_EQ(telvemu(args, nullptr, &err), 0) << "telvemu" << command << ": " << err;
 }
 
-std::string EmulatorTest::Dump(const std::string& server) {
+std::string EmulatorTest::dump(const std::string& server) {
   std::string out;
   std::string err;
-  EXPECT_EQ(Telvemu({"dump", server}, &out, &err), 0) << err;
+  EXPECT_EQ(telvemu({"dump", server}, &out, &err), 0) << err;
   return out;
 }
 
-uint32_t EmulatorTest::Connect(const char* server) {
+uint32_t EmulatorTest::connect(const char* server) {
   uint32_t error = 12345;
   uint32_t handle = TelvCreateServerHandle(server, 0, &error);
-  EXPECT_NE(handle, 0u) << "error " << error << ": " << ErrorText(error);
+  EXPECT_NE(handle, 0u) << "error " << error << ": " << errorText(error);
   EXPECT_EQ(error, 0u);
   return handle;
 }
 
-std::vector<TelvDelegateRecord> EmulatorTest::Elements(uint32_t list) {
+std::vector<TelvDelegateRecord> EmulatorTest::elements(uint32_t list) {
   std::vector<TelvDelegateRecord> records;
   void* element = nullptr;
   for (uint32_t rc = TelvListGetFirstElementPtr(list, &element); rc == 0;
@@ -71,27 +71,27 @@ std::vector<TelvDelegateRecord> EmulatorTest::Elements(uint32_t list) {
   return records;
 }
 
-std::vector<TelvDelegateRecord> EmulatorTest::Delegations(uint32_t server, const char* user) {
+std::vector<TelvDelegateRecord> EmulatorTest::delegations(uint32_t server, const char* user) {
   uint32_t list = 0;
   EXPECT_EQ(TelvGetDelegateList(server, user, 0, 0, 0, &list), 0u);
-  std::vector<TelvDelegateRecord> records = Elements(list);
+  std::vector<TelvDelegateRecord> records = elements(list);
   TelvCloseListHandle(list);
   return records;
 }
 
-std::string Field(const char (&field)[22]) {
-  return UserIdFromField(field);
+std::string fieldText(const char (&field)[22]) {
+  return userIdFromField(field);
 }
 
-std::vector<std::string> Pairs(const std::vector<TelvDelegateRecord>& records) {
+std::vector<std::string> pairs(const std::vector<TelvDelegateRecord>& records) {
   std::vector<std::string> pairs;
   for (const TelvDelegateRecord& record : records) {
-    pairs.push_back(Field(record.delegator) + ">" + Field(record.delegate));
+    pairs.push_back(fieldText(record.delegator) + ">" + fieldText(record.delegate));
   }
   return pairs;
 }
 
-std::vector<uint32_t> EntryIds(const std::vector<TelvDelegateRecord>& records) {
+std::vector<uint32_t> entryIds(const std::vector<TelvDelegateRecord>& records) {
   std::vector<uint32_t> ids;
   for (const TelvDelegateRecord& record : records) {
     ids.push_back(uint32_t{record.entryId});
@@ -99,7 +99,7 @@ std::vector<uint32_t> EntryIds(const std::vector<TelvDelegateRecord>& records) {
   return ids;
 }
 
-std::string ErrorText(uint32_t code) {
+std::string errorText(uint32_t code) {
   char buffer[2048];
   TelvStringTelvErr(code, buffer, sizeof(buffer));
   return buffer;

@@ -20,31 +20,31 @@ class EmulatorTest : public testing::Test {
   void TearDown() override;
 
   // Runs telvemu with args and gives its exit status and output.
-  int Telvemu(const std::vector<std::string>& args, std::string* out = nullptr,
+  int telvemu(const std::vector<std::string>& args, std::string* out = nullptr,
               std::string* err = nullptr);
   // Runs telvemu and fails the test unless it succeeds.
-  void MustTelvemu(const std::vector<std::string>& args);
-  std::string Dump(const std::string& server);
+  void mustTelvemu(const std::vector<std::string>& args);
+  std::string dump(const std::string& server);
 
   // A handle on the server, failing the test when there is none.
-  uint32_t Connect(const char* server);
+  uint32_t connect(const char* server);
   // Copies of the list's elements, from first to last.
-  std::vector<TelvDelegateRecord> Elements(uint32_t list);
+  std::vector<TelvDelegateRecord> elements(uint32_t list);
   // The server's delegations for user (null: all), as one list delivers them.
-  std::vector<TelvDelegateRecord> Delegations(uint32_t server, const char* user);
+  std::vector<TelvDelegateRecord> delegations(uint32_t server, const char* user);
 
   std::string dir_;
 };
 
 // A record's user-ID field as text, never reading past the field.
-std::string Field(const char (&field)[22]);
+std::string fieldText(const char (&field)[22]);
 
 // "delegator>delegate" for each record, to compare lists at a glance.
-std::vector<std::string> Pairs(const std::vector<TelvDelegateRecord>& records);
+std::vector<std::string> pairs(const std::vector<TelvDelegateRecord>& records);
 
-std::vector<uint32_t> EntryIds(const std::vector<TelvDelegateRecord>& records);
+std::vector<uint32_t> entryIds(const std::vector<TelvDelegateRecord>& records);
 
 // The text TelvStringTelvErr gives for code in a roomy buffer.
-std::string ErrorText(uint32_t code);
+std::string errorText(uint32_t code);
 
 #endif  // EMULATOR_TEST_SUPPORT_H_
