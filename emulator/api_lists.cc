@@ -129,7 +129,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareF
   if (list->sortFails) {
     return list->sortFaultCode;
   }
-  SortRecords(&list->records, compare);
+  sortRecords(&list->records, compare);
   return 0;
 }
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "record_buffer.h"
+#include "record_allocator.h"
 #include "store.h"
 #include "telvwin32.h"
 

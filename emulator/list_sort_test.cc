@@ -10,20 +10,20 @@
 namespace {
 
 // Orders by type code only, so that records with one type are equal.
-int ByType(const void* a, const void* b) {
+int byType(const void* a, const void* b) {
   uint32_t left = static_cast<const TelvDelegateRecord*>(a)->typeCode;
   uint32_t right = static_cast<const TelvDelegateRecord*>(b)->typeCode;
   return left < right ? -1 : left > right ? 1 : 0;
 }
 
 // Answers at random: no consistent order at all.
-int Erratic(const void*, const void*) {
+int erratic(const void*, const void*) {
   static uint32_t state = 12345;
   state = state * 1103515245u + 12345u;
   return static_cast<int>((state >> 16) % 3) - 1;
 }
 
-RecordVector Records(const std::vector<uint32_t>& types) {
+RecordVector recordsOfTypes(const std::vector<uint32_t>& types) {
   RecordVector records(types.size());
   for (size_t i = 0; i < types.size(); ++i) {
     memset(&records[i], 0, sizeof(records[i]));
@@ -34,7 +34,7 @@ RecordVector Records(const std::vector<uint32_t>& types) {
   return records;
 }
 
-std::vector<uint32_t> Ids(const RecordVector& records) {
+std::vector<uint32_t> idsOf(const RecordVector& records) {
   std::vector<uint32_t> ids;
   for (const TelvDelegateRecord& record : records) {
     ids.push_back(uint32_t{record.entryId});
@@ -43,9 +43,9 @@ std::vector<uint32_t> Ids(const RecordVector& records) {
 }
 
 TEST(ListSortTest, SortsAscendingAndKeepsEqualRecordsInOrder) {
-  RecordVector records = Records({3, 1, 2, 1, 3, 2, 1});
-  SortRecords(&records, ByType);
-  EXPECT_EQ(Ids(records), (std::vector<uint32_t>{2, 4, 7, 3, 6, 1, 5}));
+  RecordVector records = recordsOfTypes({3, 1, 2, 1, 3, 2, 1});
+  sortRecords(&records, byType);
+  EXPECT_EQ(idsOf(records), (std::vector<uint32_t>{2, 4, 7, 3, 6, 1, 5}));
   // Whole records move, not only their keys.
   EXPECT_EQ(records[0].reserved[949], 1);
   EXPECT_EQ(records[6].reserved[949], 4);
@@ -60,14 +60,14 @@ TEST(ListSortTest, ManyRecordsSortLikeAStableSort) {
     for (uint32_t i = 0; i < size; ++i) {
       types.push_back((i * 7919u) % 101u);
     }
-    RecordVector records = Records(types);
+    RecordVector records = recordsOfTypes(types);
     RecordVector expected = records;
     std::stable_sort(expected.begin(), expected.end(),
                      [](const TelvDelegateRecord& a, const TelvDelegateRecord& b) {
-                       return ByType(&a, &b) < 0;
+                       return byType(&a, &b) < 0;
                      });
-    SortRecords(&records, ByType);
-    ASSERT_EQ(Ids(records), Ids(expected)) << "size " << size;
+    sortRecords(&records, byType);
+    ASSERT_EQ(idsOf(records), idsOf(expected)) << "size " << size;
     for (const TelvDelegateRecord& record : records) {
       ASSERT_EQ(record.reserved[949], static_cast<uint8_t>(record.entryId - 1));
     }
@@ -75,9 +75,9 @@ TEST(ListSortTest, ManyRecordsSortLikeAStableSort) {
 }
 
 TEST(ListSortTest, InconsistentComparisonStillKeepsEveryRecordOnce) {
-  RecordVector records = Records(std::vector<uint32_t>(3000, 0));
-  SortRecords(&records, Erratic);
-  std::vector<uint32_t> ids = Ids(records);
+  RecordVector records = recordsOfTypes(std::vector<uint32_t>(3000, 0));
+  sortRecords(&records, erratic);
+  std::vector<uint32_t> ids = idsOf(records);
   std::sort(ids.begin(), ids.end());
   for (uint32_t i = 0; i < ids.size(); ++i) {
     ASSERT_EQ(ids[i], i + 1);
@@ -86,11 +86,11 @@ TEST(ListSortTest, InconsistentComparisonStillKeepsEveryRecordOnce) {
 
 TEST(ListSortTest, EmptyAndSingleListsNeedNoComparison) {
   RecordVector records;
-  SortRecords(&records, Erratic);
+  sortRecords(&records, erratic);
   EXPECT_TRUE(records.empty());
-  records = Records({5});
-  SortRecords(&records, ByType);
-  EXPECT_EQ(Ids(records), (std::vector<uint32_t>{1}));
+  records = recordsOfTypes({5});
+  sortRecords(&records, byType);
+  EXPECT_EQ(idsOf(records), (std::vector<uint32_t>{1}));
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
-#include "record_buffer.h"
+#include "record_allocator.h"
 
 #include <stdlib.h>
 
 #ifdef _WIN32
 
 // The Windows build only serves the tests under Wine: plain malloc will do.
-void* RecordMemoryAllocate(size_t bytes) {
+void* allocateRecordMemory(size_t bytes) {
   return malloc(bytes);
 }
 
-void RecordMemoryFree(void* block, size_t /*bytes*/) {
+void freeRecordMemory(void* block, size_t /*bytes*/) {
   free(block);
 }
 
@@ -21,7 +21,7 @@ namespace {
 
 // Under AddressSanitizer every block comes from malloc, so that a read past
 // the last element of a list is caught however long the list is.
-bool MappedOnItsOwn(size_t bytes) {
+bool mappedOnItsOwn(size_t bytes) {
 #ifdef __SANITIZE_ADDRESS__
   (void)bytes;
   return false;
@@ -32,8 +32,8 @@ bool MappedOnItsOwn(size_t bytes) {
 
 }  // namespace
 
-void* RecordMemoryAllocate(size_t bytes) {
-  if (!MappedOnItsOwn(bytes)) {
+void* allocateRecordMemory(size_t bytes) {
+  if (!mappedOnItsOwn(bytes)) {
     return malloc(bytes);
   }
   void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -44,11 +44,11 @@ void* RecordMemoryAllocate(size_t bytes) {
   return block;
 }
 
-void RecordMemoryFree(void* block, size_t bytes) {
+void freeRecordMemory(void* block, size_t bytes) {
   if (block == nullptr) {
     return;
   }
-  if (!MappedOnItsOwn(bytes)) {
+  if (!mappedOnItsOwn(bytes)) {
     free(block);
   } else {
     munmap(block, bytes);

@@ -1,4 +1,4 @@
-#include "record_buffer.h"
+#include "record_allocator.h"
 
 #include <string.h>
 
@@ -8,24 +8,24 @@ namespace {
 
 // Writes every byte of a block and reads it back: a block shorter than asked
 // for shows as a crash or a sanitizer report.
-void ExpectUsable(size_t bytes) {
-  unsigned char* block = static_cast<unsigned char*>(RecordMemoryAllocate(bytes));
+void expectUsable(size_t bytes) {
+  unsigned char* block = static_cast<unsigned char*>(allocateRecordMemory(bytes));
   ASSERT_NE(block, nullptr);
   memset(block, 0x5A, bytes);
   EXPECT_EQ(block[0], 0x5A);
   EXPECT_EQ(block[bytes - 1], 0x5A);
-  RecordMemoryFree(block, bytes);
+  freeRecordMemory(block, bytes);
 }
 
-TEST(RecordBufferTest, SmallAndHugeBlocksHoldWhatWasAskedFor) {
-  ExpectUsable(1);
-  ExpectUsable(kHugeBlockBytes - 1);
-  ExpectUsable(kHugeBlockBytes);
-  ExpectUsable(3 * kHugeBlockBytes + 17);
-  RecordMemoryFree(nullptr, 0);
+TEST(RecordAllocatorTest, SmallAndHugeBlocksHoldWhatWasAskedFor) {
+  expectUsable(1);
+  expectUsable(kHugeBlockBytes - 1);
+  expectUsable(kHugeBlockBytes);
+  expectUsable(3 * kHugeBlockBytes + 17);
+  freeRecordMemory(nullptr, 0);
 }
 
-TEST(RecordBufferTest, RecordVectorGrowsAcrossTheHugeBlockSize) {
+TEST(RecordAllocatorTest, RecordVectorGrowsAcrossTheHugeBlockSize) {
   RecordVector records;
   size_t count = kHugeBlockBytes / sizeof(TelvDelegateRecord) * 2;
   for (size_t i = 0; i < count; ++i) {

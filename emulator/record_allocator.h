@@ -1,11 +1,11 @@
-// Memory for the records of a delegate list. A list of a large server spans
+// The allocator of the records of a delegate list. A list of a large server spans
 // hundreds of megabytes; asking for transparent huge pages on such a block
 // saves the kernel most of its page faults while the list is filled, and
 // the processor most of its address translations while the list is sorted
 // and read. With plain malloc a listing or a delete on a server of 1,000,000
 // delegations took 1.5 to 1.8 times as long.
-#ifndef EMULATOR_RECORD_BUFFER_H_
-#define EMULATOR_RECORD_BUFFER_H_
+#ifndef EMULATOR_RECORD_ALLOCATOR_H_
+#define EMULATOR_RECORD_ALLOCATOR_H_
 
 #include <stddef.h>
 
@@ -16,8 +16,8 @@
 
 // Allocates like malloc, but a block from kHugeBlockBytes on is mapped on
 // its own and marked for huge pages. Null when memory is exhausted.
-void* RecordMemoryAllocate(size_t bytes);
-void RecordMemoryFree(void* block, size_t bytes);
+void* allocateRecordMemory(size_t bytes);
+void freeRecordMemory(void* block, size_t bytes);
 
 constexpr size_t kHugeBlockBytes = size_t{4} << 20;
 
@@ -28,13 +28,13 @@ struct RecordAllocator {
   template <typename U>
   RecordAllocator(const RecordAllocator<U>&) {}
   T* allocate(size_t count) {
-    void* block = RecordMemoryAllocate(count * sizeof(T));
+    void* block = allocateRecordMemory(count * sizeof(T));
     if (block == nullptr) {
       std::abort();
     }
     return static_cast<T*>(block);
   }
-  void deallocate(T* block, size_t count) { RecordMemoryFree(block, count * sizeof(T)); }
+  void deallocate(T* block, size_t count) { freeRecordMemory(block, count * sizeof(T)); }
   template <typename U>
   bool operator==(const RecordAllocator<U>&) const {
     return true;
@@ -47,4 +47,4 @@ struct RecordAllocator {
 
 using RecordVector = std::vector<TelvDelegateRecord, RecordAllocator<TelvDelegateRecord>>;
 
-#endif  // EMULATOR_RECORD_BUFFER_H_
+#endif  // EMULATOR_RECORD_ALLOCATOR_H_
