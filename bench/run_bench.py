@@ -55,6 +55,8 @@ def parse_args():
                         help="comma-separated server sizes (default: 10000,100000)")
     parser.add_argument("--million", action="store_true", help="add a server of 1,000,000")
     parser.add_argument("--runs", type=int, default=5, help="timed runs of each (default: 5)")
+    parser.add_argument("--only", nargs="+", metavar="OPERATION",
+                        help="time only the operations whose names begin so (e.g. list delete)")
     parser.add_argument("--no-warmup", action="store_true", help="skip the warm-up runs")
     parser.add_argument("--no-micro", action="store_true", help="skip the function benchmarks")
     parser.add_argument("--out", default="build/bench",
@@ -154,7 +156,7 @@ def operations(source, listing):
     ]
 
 
-def measure(runner, size, runs, warmup, log):
+def measure(runner, size, runs, warmup, only, log):
     source = f"seeded{size}"
     listing = os.path.join(runner.work, f"listing{size}.txt")
     runner.emu("create", source)
@@ -171,6 +173,8 @@ def measure(runner, size, runs, warmup, log):
 
     results = []
     for name, tool_argv, floor_argv, setup, written in operations(source, listing):
+        if only and not name.startswith(tuple(only)):
+            continue
         samples = {"tool": [], "floor": []}
         peaks = {"tool": [], "floor": []}
         for run in range(runs + (1 if warmup else 0)):
@@ -303,7 +307,7 @@ def markdown(results, memory, micro, found, about):
               "|---:|---:|---:|"]
     by = by_size_and_operation(results)
     for size in sorted({r["size"] for r in results}):
-        if (size, "load replace") in by:
+        if (size, "load replace") in by and (size, "load empty") in by:
             replace, empty = by[(size, "load replace")], by[(size, "load empty")]
             lines.append(f"| {size:,} | {replace['tool_seconds'] / empty['tool_seconds']:.2f} "
                          f"| {replace['floor_seconds'] / empty['floor_seconds']:.2f} |")
@@ -365,7 +369,7 @@ def main():
         memory = []
         for size in sizes:
             log(f"Server of {size:,} delegations")
-            r, m = measure(runner, size, args.runs, not args.no_warmup, log)
+            r, m = measure(runner, size, args.runs, not args.no_warmup, args.only, log)
             results += r
             memory.append(m)
         micro = [] if args.no_micro else run_micro(runner, args.out, log)
