@@ -51,43 +51,26 @@ void registryRemember(uint32_t code, const std::string& text) {
   registry.texts[code] = text;
 }
 
-bool registryLookup(uint32_t code, std::string* text) {
-  Registry& registry = getRegistry();
-  std::lock_guard<std::mutex> lock(registry.mutex);
-  auto found = registry.texts.find(code);
-  if (found == registry.texts.end()) {
-    return false;
-  }
-  *text = found->second;
-  return true;
-}
-
 void registryRememberDatabaseError(const std::string& message) {
   Registry& registry = getRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
   registry.databaseError = message;
 }
 
-std::string registryDatabaseError() {
+std::string registryErrorText(uint32_t code) {
   Registry& registry = getRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
-  return registry.databaseError;
-}
-
-std::string registryErrorText(uint32_t code) {
-  std::string text;
-  if (registryLookup(code, &text)) {
-    return text;
+  auto registered = registry.texts.find(code);
+  if (registered != registry.texts.end()) {
+    return registered->second;
   }
-  if (const char* builtIn = builtInErrorText(code)) {
-    text = builtIn;
-    if (code == kErrDatabase) {
-      std::string detail = registryDatabaseError();
-      if (!detail.empty()) {
-        text += ": " + detail;
-      }
-    }
-    return text;
+  const char* builtIn = builtInErrorText(code);
+  if (builtIn == nullptr) {
+    return "Unknown Telvane error " + std::to_string(static_cast<int32_t>(code));
   }
-  return "Unknown Telvane error " + std::to_string(static_cast<int32_t>(code));
+  std::string text = builtIn;
+  if (code == kErrDatabase && !registry.databaseError.empty()) {
+    text += ": " + registry.databaseError;
+  }
+  return text;
 }

@@ -39,12 +39,8 @@ const char* builtInErrorText(uint32_t code);
 // no server to look them up on.
 void registryRemember(uint32_t code, const std::string& text);
 
-// The registered text of code; false when none is.
-bool registryLookup(uint32_t code, std::string* text);
-
+// Keeps the message of the last database failure, for kErrDatabase's text.
 void registryRememberDatabaseError(const std::string& message);
-// Empty until a database call failed.
-std::string registryDatabaseError();
 
 // The text TelvStringTelvErr gives: registered, built in, or a generic one.
 std::string registryErrorText(uint32_t code);
