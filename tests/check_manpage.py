@@ -124,6 +124,7 @@ def observed_statuses(bin_dir, workdir, usage_lines):
     run_ok([os.path.join(bin_dir, "telvemu"), "demo"], workdir, env)
     runs = {
         "a listing": (status("demo"), 0),
+        "an add of a delegate the tool refuses": (status("-aa", "demo", "alice", "b*"), 2),
         "an unreachable server": (status("nosuch"), 1),
         "an output file in a missing folder": (status("-o", "nodir/out.txt", "demo"), 3),
         "an input file that does not exist": (status("-i", "nosuch.txt", "demo"), 4),

@@ -29,18 +29,23 @@ bool DelegateTool::addDelegates(const char* delegator, const char* const* delega
 
   int added = 0;
   int errors = 0;
+  bool succeeded = true;
   for (const char* const* delegate = delegates; *delegate != nullptr; ++delegate) {
     if ((*delegate)[0] == '\0') {
       printMessage("Delegatee user-ID to add cannot be empty\n");
+      succeeded = false;
       continue;  // counts as neither an addition nor an error
     }
     if (hasWildcards(*delegate)) {
       printMessage("Delegatee user-ID to add cannot contain wildcards: %s\n", *delegate);
+      succeeded = false;
       continue;  // counts as neither an addition nor an error
     }
-    storeDelegate(attributes, delegator, *delegate, &added, &errors);
+    if (!storeDelegate(attributes, delegator, *delegate, &added, &errors)) {
+      succeeded = false;
+    }
   }
 
   printMessage("\nDelegates added:%d, errors:%d\n", added, errors);
-  return true;
+  return succeeded;
 }

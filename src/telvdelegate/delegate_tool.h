@@ -26,8 +26,16 @@ class DelegateTool : public ServerConnection {
   // and by the time the stream is closed the C library no longer says why.
   int outputError() const { return outputError_; }
 
+  // The system's error number of the first read of the input stream that
+  // failed, 0 when none did.
+  int inputError() const { return inputError_; }
+
   // The operations. Each reports its outcome in its own messages; the
-  // result says whether it got its work done.
+  // result is false when any of them reported a failure (a list that
+  // could not be fetched, a removal or save the server refused, a
+  // delegation or line the tool refused), so that a run left unattended
+  // can tell from its exit status alone. Nothing matched, nothing to load,
+  // lines left out by the patterns: none of these is a failure.
   bool listDelegates(const char* const* patterns);
   bool addDelegates(const char* delegator, const char* const* delegates, const char* presetText);
   bool loadDelegates(const char* const* patterns);
@@ -37,19 +45,21 @@ class DelegateTool : public ServerConnection {
   // capacity characters and a NUL. A line ends at a line feed, a carriage
   // return, or the two together; the line end is not stored. Of a longer
   // line the first capacity characters are kept and the rest is read and
-  // dropped. Returns the number of characters stored, or -1 when the input
-  // ends or a read fails before the line's first character (the buffer
-  // then holds "") or when there is no input stream (the buffer is left
-  // alone). A line end just before the end of the input does not start
-  // one more, empty line. A failed read is kept in inputError_, for the
-  // load to report.
-  int readLine(char* buffer, int capacity);
+  // dropped; *cut, when given, tells whether that happened. Returns the
+  // number of characters stored, or -1 when the input ends or a read fails
+  // before the line's first character (the buffer then holds "") or when
+  // there is no input stream (the buffer is left alone). A line end just
+  // before the end of the input does not start one more, empty line. A
+  // failed read is kept in inputError_, for the load to report.
+  int readLine(char* buffer, int capacity, bool* cut = nullptr);
 
  private:
   // Stores one delegation for adding and loading alike, first removing the
   // delegations of the same pair so that the new one replaces them. The
-  // outcome is in its messages and in the caller's counters.
-  void storeDelegate(const DelegateAttributes& attributes, const char* delegator,
+  // outcome is in its messages and in the caller's counters; the result
+  // is false when any of those messages reports a failure, a failed
+  // removal included, which the counters do not count.
+  bool storeDelegate(const DelegateAttributes& attributes, const char* delegator,
                      const char* delegate, int* added, int* errors);
 
   // Flushes the output stream, remembering why when that fails.

@@ -3,7 +3,8 @@
 //
 // The list is walked in the order the server gives; a removal leaves the
 // list's elements valid, so the walk goes on over the same list. A failed
-// removal is reported and not counted, and the walk goes on.
+// removal is reported and not counted, and the walk goes on; the result
+// tells that one failed.
 
 #include <cstdio>
 
@@ -24,6 +25,7 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
   }
 
   int removed = 0;
+  bool succeeded = true;
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId delegator = readRecordUserId(record->delegator);
     if (!matchPattern(delegator.text, delegatorPattern)) {
@@ -42,11 +44,12 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
     } else {
       printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
                    delegate.text);
+      succeeded = false;
     }
     releaseInterruptions();
   }
   list.close();
 
   printMessage("Delegates removed: %d\n", removed);
-  return removed > 0;
+  return succeeded;
 }

@@ -12,6 +12,12 @@
 // pass a line starting with one for blank, or store a user ID cut short.
 // A read that fails ends the load with a report, not as if the file had
 // ended there.
+//
+// A line longer than the line buffer holds more than the reader keeps: a
+// scan of the part kept could store a user ID cut short at the buffer's
+// end. No listing the tool writes comes near that length, so such a line
+// is damaged or made by hand, and it is reported as malformed, quoting only
+// its beginning, and nothing of it is stored.
 
 #include <cinttypes>
 #include <cstdint>
@@ -31,6 +37,9 @@ void reportReadFailure(uint64_t line, int error) {
   printMessage("Can't read input file: line %" PRIu64 ": %s\n", line, std::strerror(error));
 }
 
+// How much of an overlong line its report quotes.
+const int kQuotedPrefixLength = 100;
+
 }  // namespace
 
 bool DelegateTool::loadDelegates(const char* const* patterns) {
@@ -39,6 +48,7 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
   uint64_t lines = 1;
   int added = 0;
   int errors = 0;
+  bool succeeded = true;
 
   int length = readLine(line, kListingLineLength);
   if (inputError_ != 0) {
@@ -46,7 +56,7 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
     return false;
   }
   if (length < 0) {
-    return false;  // an empty input, as a listing that matched nothing leaves
+    return true;  // an empty input, as a listing that matched nothing leaves
   }
   if (!isListingHeader(line)) {
     printMessage("Can't load input file, bad format (not %d): '%s'\n", kListingFormat, line);
@@ -54,7 +64,8 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
   }
 
   for (;;) {
-    length = readLine(line, kListingLineLength);
+    bool cut = false;
+    length = readLine(line, kListingLineLength, &cut);
     if (inputError_ != 0) {
       // What the line holds may be cut short, and what follows it was
       // never seen: no summary, which would pass for a whole load.
@@ -68,20 +79,30 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
     if (isBlankOrComment(line, length)) {
       continue;
     }
+    // Bad lines are reported whatever the patterns: without a delegator
+    // there is nothing to filter on.
+    if (cut) {
+      printMessage("Malformed delegate info: line %" PRIu64
+                   ": longer than %d characters: '%.*s'...\n",
+                   lines, kListingLineLength, kQuotedPrefixLength, line);
+      succeeded = false;
+      continue;
+    }
     ListingLine scanned;
     if (std::memchr(line, '\0', length) != nullptr || !scanListingLine(line, &scanned)) {
-      // Reported whatever the patterns: without a delegator there is
-      // nothing to filter on.
       printMessage("Malformed delegate info: line %" PRIu64 ": '%s'\n", lines, line);
+      succeeded = false;
       continue;
     }
     // The delegator as the file has it, before any cut to a record's width.
     if (!passesPatternFilter(scanned.delegator, patterns)) {
       continue;
     }
-    storeDelegate(scanned.attributes, scanned.delegator, scanned.delegate, &added, &errors);
+    if (!storeDelegate(scanned.attributes, scanned.delegator, scanned.delegate, &added, &errors)) {
+      succeeded = false;
+    }
   }
 
   printMessage("\nDelegates added:%d, lines:%" PRIu64 " errors:%d\n", added, lines, errors);
-  return true;
+  return succeeded;
 }

@@ -23,14 +23,32 @@ const char kTitle[] = "TelvDelegate - Manage in-box delegates on a Telvane serve
 const char kRelease[] = "1.0";
 const char kBuildText[] = "Built: " __DATE__;
 
-// Exit statuses.
-const int kExitDone = 0;  // an operation ran, whatever its outcome
+// Exit statuses. A run left unattended sees nothing else, so every
+// failure the run reports shows in it too.
+const int kExitDone = 0;  // the operation ran and reported no failure
 const int kExitNoConnection = 1;
+const int kExitOperationFailed = 2;  // the operation reported a failure
 const int kExitOutputFile = 3;
 // Standard output could not be written at some point of the run.
 const int kExitStandardOutput = 3;
-const int kExitInputFile = 4;
+const int kExitInputFile = 4;  // the input could not be opened or read
 const int kExitUsage = 255;
+
+// Where several statuses apply, the first of these wins: a run that did
+// not start says so before anything the run did, and a listing or input
+// that failed says more than the operation's own reports, which it cut
+// short or made worthless.
+const int kStatusPrecedence[] = {kExitUsage,     kExitNoConnection,    kExitOutputFile,
+                                 kExitInputFile, kExitOperationFailed, kExitDone};
+
+int precedingStatus(int a, int b) {
+  for (int status : kStatusPrecedence) {
+    if (a == status || b == status) {
+      return status;
+    }
+  }
+  return a;
+}
 
 // Listing files are text. On Windows "t" asks for text mode whatever the
 // program's default, so that lines end in CR LF on disk and in one newline
@@ -51,17 +69,19 @@ bool isStandardStream(const char* fileName) {
   return std::strcmp(fileName, "-") == 0;
 }
 
-void runOperation(DelegateTool* tool, const Arguments& arguments) {
+// Returns false when the operation reported a failure.
+bool runOperation(DelegateTool* tool, const Arguments& arguments) {
   const char* const* userIds = arguments.userIds;
   if (arguments.presetText != nullptr) {
-    tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
-  } else if (arguments.deleteFlag) {
-    tool->deleteDelegates(userIds[0], userIds + 1);
-  } else if (arguments.inputFileName != nullptr) {
-    tool->loadDelegates(userIds);
-  } else {
-    tool->listDelegates(userIds);
+    return tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
   }
+  if (arguments.deleteFlag) {
+    return tool->deleteDelegates(userIds[0], userIds + 1);
+  }
+  if (arguments.inputFileName != nullptr) {
+    return tool->loadDelegates(userIds);
+  }
+  return tool->listDelegates(userIds);
 }
 
 // Opens a named input file for reading. Some systems open a directory
@@ -122,8 +142,13 @@ int runTool(int argc, char** argv) {
 
   std::FILE* input = nullptr;
   if (arguments.inputFileName != nullptr) {
-    input =
-        isStandardStream(arguments.inputFileName) ? stdin : openInputFile(arguments.inputFileName);
+    if (!isStandardStream(arguments.inputFileName)) {
+      input = openInputFile(arguments.inputFileName);
+    } else if (standardInputWasClosed()) {
+      errno = EBADF;  // it reads as the null device now: no input at all
+    } else {
+      input = stdin;
+    }
     if (input == nullptr) {
       printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
                    std::strerror(errno));
@@ -172,14 +197,16 @@ int runTool(int argc, char** argv) {
   }
   printMessage("\n");
 
-  runOperation(tool, arguments);
+  int status = runOperation(tool, arguments) ? kExitDone : kExitOperationFailed;
+  if (tool->inputError() != 0) {
+    status = precedingStatus(status, kExitInputFile);
+  }
 
   if (std::FILE* in = tool->releaseInput()) {
     std::fclose(in);
   }
-  int status = kExitDone;
   if (outputIsFile && !closeOutputFile(tool, arguments.outputFileName)) {
-    status = kExitOutputFile;
+    status = precedingStatus(status, kExitOutputFile);
   }
 
   printMessage("\n");
@@ -195,6 +222,9 @@ int main(int argc, char** argv) {
   openClosedStandardStreams();
   int status = runTool(argc, argv);
   // A run whose messages or listing did not all reach standard output must
-  // not pass for one that did, whatever its own status.
-  return finishStandardOutput(status, kExitStandardOutput);
+  // not pass for one that did.
+  if (!finishStandardOutput()) {
+    status = precedingStatus(status, kExitStandardOutput);
+  }
+  return status;
 }

@@ -14,9 +14,12 @@ int DelegateTool::readCharacter() {
   return c;
 }
 
-int DelegateTool::readLine(char* buffer, int capacity) {
+int DelegateTool::readLine(char* buffer, int capacity, bool* cut) {
   if (input_ == nullptr) {
     return -1;
+  }
+  if (cut != nullptr) {
+    *cut = false;
   }
   int c = readCharacter();
   if (c == EOF) {
@@ -29,6 +32,8 @@ int DelegateTool::readLine(char* buffer, int capacity) {
     // not come back as a line of its own.
     if (stored < capacity) {
       buffer[stored++] = static_cast<char>(c);
+    } else if (cut != nullptr) {
+      *cut = true;
     }
     c = readCharacter();
   }

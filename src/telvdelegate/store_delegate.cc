@@ -45,13 +45,13 @@ void copyUserId(const char* userId, char* field) {
 // each. The delegate's own list holds them; whatever else it holds is left
 // alone. Returns false when the new delegation must not be saved: a
 // removal failed and none succeeded, so the pair still stands as it was.
+// *removalFailed tells whether any removal failed.
 bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate,
-                        RemovedCopies* removed) {
+                        RemovedCopies* removed, bool* removalFailed) {
   DelegateList list;
   if (!list.fetch(server, delegate)) {
     return true;  // nothing to replace that we can see: save without the check
   }
-  bool removalFailed = false;
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId oldDelegator = readRecordUserId(record->delegator);
     RecordUserId oldDelegate = readRecordUserId(record->delegate);
@@ -72,17 +72,18 @@ bool removeExistingPair(uint32_t server, const char* delegator, const char* dele
       printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
                    oldDelegator.text, oldDelegate.text);
       removed->records.pop_back();
-      removalFailed = true;
+      *removalFailed = true;
       continue;
     }
   }
   list.close();
-  return !(removalFailed && removed->records.empty());
+  return !(*removalFailed && removed->records.empty());
 }
 
 // Saves the removed delegations back as they were, but for the entry ID,
-// which the server assigns anew.
-void restoreCopies(uint32_t server, RemovedCopies* removed) {
+// which the server assigns anew. Returns false when one could not be.
+bool restoreCopies(uint32_t server, RemovedCopies* removed) {
+  bool restored = true;
   for (TelvDelegateRecord& copy : removed->records) {
     copy.entryId = 0;
     RecordUserId delegator = readRecordUserId(copy.delegator);
@@ -93,13 +94,15 @@ void restoreCopies(uint32_t server, RemovedCopies* removed) {
     } else {
       printMessage("Can't restore delegate (%d): %s <- %s\n", static_cast<int>(code),
                    delegator.text, delegate.text);
+      restored = false;
     }
   }
+  return restored;
 }
 
 }  // namespace
 
-void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const char* delegator,
+bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const char* delegator,
                                  const char* delegate, int* added, int* errors) {
   TelvDelegateRecord record;
   std::memset(&record, 0, sizeof(record));
@@ -116,21 +119,22 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   if (std::strcmp(record.delegator, delegator) != 0) {
     ++*errors;
     printMessage("Delegator name is too long: %s / %s\n", delegator, record.delegator);
-    return;
+    return false;
   }
   if (std::strcmp(record.delegate, delegate) != 0) {
     ++*errors;
     printMessage("Delegate name is too long: %s / %s\n", delegate, record.delegate);
-    return;
+    return false;
   }
 
   RemovedCopies removed;
-  if (!removeExistingPair(serverHandle(), delegator, delegate, &removed)) {
+  bool removalFailed = false;
+  if (!removeExistingPair(serverHandle(), delegator, delegate, &removed, &removalFailed)) {
     // The replace and removal messages are all the report this pair gets.
     if (removed.holding) {
       releaseInterruptions();
     }
-    return;
+    return false;
   }
   if (!removed.holding) {
     holdInterruptions();
@@ -147,8 +151,10 @@ void DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
     printMessage("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
                  savedDelegator.text, savedDelegate.text);
   }
-  if (code != 0) {
-    restoreCopies(serverHandle(), &removed);
+  bool stored = code == 0 && !removalFailed;
+  if (code != 0 && !restoreCopies(serverHandle(), &removed)) {
+    stored = false;
   }
   releaseInterruptions();
+  return stored;
 }

@@ -33,12 +33,20 @@ int standardOutputError();
 
 // On systems with file descriptors, opens a closed standard input, output
 // or error on the null device, so that no file the program opens later
-// takes the place of one of them and receives its messages.
+// takes the place of one of them and receives its messages. A standard
+// output found closed counts as one that could not be written: the
+// messages of the run went nowhere. A standard input found closed is
+// remembered for standardInputWasClosed.
 void openClosedStandardStreams();
 
-// Ends a run that is to exit with status: flushes standard output and,
-// when writing it failed at any point, prints "Can't write standard
-// output: ..." on standard error and returns failureStatus instead.
-int finishStandardOutput(int status, int failureStatus);
+// True when openClosedStandardStreams found standard input closed: it
+// reads as empty now, and reading it as a listing would pass for a load
+// of an empty file.
+bool standardInputWasClosed();
+
+// Ends the run's output: flushes standard output and, when writing it
+// failed at any point, prints "Can't write standard output: ..." on
+// standard error. Returns whether everything reached standard output.
+bool finishStandardOutput();
 
 #endif  // TELVPROGRAM_CONSOLE_OUTPUT_H_

@@ -111,10 +111,11 @@ it is also too long; the others are added.
   2 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol
 
 A record holds 21 characters of a user ID: a delegate of 21 characters is
-added, one of 22 is reported with its first 21 and counted as an error.
+added, one of 22 is reported with its first 21 and counted as an error,
+which the exit status tells too.
 
   $ telvemu create srv4
-  $ telvdelegate -ar srv4 alice abcdefghijklmnopqrstu abcdefghijklmnopqrstuv | sed -n 10,30p
+  $ telvdelegate -ar srv4 alice abcdefghijklmnopqrstu abcdefghijklmnopqrstuv | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
   Delegate loaded: alice <- abcdefghijklmnopqrstu
   Delegate name is too long: abcdefghijklmnopqrstuv / abcdefghijklmnopqrstu
   
@@ -122,6 +123,7 @@ added, one of 22 is reported with its first 21 and counted as an error.
   
   Disconnect from Telvane server: srv4, srv4
   Disconnected
+  status 2
   $ telvemu dump srv4
   1 0002 0FFFFFFF 00000000 00000000 00000000 alice abcdefghijklmnopqrstu
 

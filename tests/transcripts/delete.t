@@ -31,13 +31,15 @@ A delegation that matches several delegate patterns is removed once.
   Disconnect from Telvane server: demo, demo
   Disconnected
 
-When nothing matches, the count of zero is all there is to say.
+When nothing matches, the count of zero is all there is to say, and
+nothing failed.
 
-  $ telvdelegate -d demo nobody '*' | sed -n 10,30p
+  $ telvdelegate -d demo nobody '*' | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
   Delegates removed: 0
   
   Disconnect from Telvane server: demo, demo
   Disconnected
+  status 0
   $ telvdelegate -d demo 'Sales' 'JMiller' | sed -n 10,30p
   Delegates removed: 0
   
@@ -61,7 +63,7 @@ A star for both removes everything.
   0
 
 A removal that fails is reported with its code and not counted; the walk
-goes on with the next delegation.
+goes on with the next delegation, and the run ends with status 2.
 
   $ telvemu create fails
   $ telvemu add fails alice bob
@@ -69,7 +71,7 @@ goes on with the next delegation.
   $ telvemu add fails alice dave
   $ telvemu add fails bert bob
   $ telvemu fault fails delete 2 10006
-  $ telvdelegate -d fails alice '*' | sed -n 10,30p
+  $ telvdelegate -d fails alice '*' | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
   Delegate removed:  alice <- bob
   Can't remove delegate (10006): alice <- carol
   Delegate removed:  alice <- dave
@@ -77,6 +79,7 @@ goes on with the next delegation.
   
   Disconnect from Telvane server: fails, fails
   Disconnected
+  status 2
   $ telvemu dump fails
   2 0002 0FFFFFFF 00000000 00000000 00000000 alice carol
   4 0002 0FFFFFFF 00000000 00000000 00000000 bert bob
@@ -115,3 +118,4 @@ as typed, and no summary follows.
   
   Disconnect from Telvane server: fails, fails
   Disconnected
+  [2]

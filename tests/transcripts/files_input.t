@@ -38,6 +38,33 @@ directory, the load reports the failed read and stops without a summary.
   
   Disconnect from Telvane server: srv1, srv1
   Disconnected
+  [4]
+
+A read that fails part-way (here a terminal hung up after two lines) stops
+the load there, without a summary, and ends the run with status 4 too: a
+restore cut short never passes for a whole one.
+
+  $ python3 -c 'import os, pty, subprocess, tty; m, s = pty.openpty(); tty.setraw(s); os.write(s, b"FORMAT 1\n0002 0 0 0 0 alice bob\n0002 0 0 0 0 alice carol\n"); os.close(s); raise SystemExit(subprocess.run(["telvdelegate", "-i", "-", "srv1"], stdin=m).returncode)' | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
+  Delegate loaded: alice <- bob
+  Delegate loaded: alice <- carol
+  Can't read input file: line 4: Input/output error
+  
+  Disconnect from Telvane server: srv1, srv1
+  Disconnected
+  status 4
+  $ telvemu dump srv1
+  1 0002 00000000 00000000 00000000 00000000 alice bob
+  2 0002 00000000 00000000 00000000 00000000 alice carol
+
+A closed standard input is no input either, and ends the run before the
+server is tried.
+
+  $ telvdelegate -i - srv1 <&-
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  Version 1.0 [Built: @DATE@]
+  
+  Can't open/read input file: -: Bad file descriptor
+  [4]
 
 An input file named "-" is standard input, and the run goes on.
 

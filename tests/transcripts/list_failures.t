@@ -1,6 +1,7 @@
 When the list cannot be fetched or sorted, the listing says so and stops:
-no summary line, nothing written to the output, and the run still ends
-normally with status 0.
+no summary line, nothing written to the output, and the run ends with
+status 2, so that a backup that saved nothing never passes for one of a
+server without delegations.
 
   $ telvemu demo
   $ telvemu fault demo list 10006
@@ -19,13 +20,14 @@ normally with status 0.
   
   Disconnect from Telvane server: demo, demo
   Disconnected
+  [2]
   $ telvdelegate -o out.txt demo | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
   Retrieving in-box delegates list...
   Can't retrieve delegates list: demo
   
   Disconnect from Telvane server: demo, demo
   Disconnected
-  status 0
+  status 2
   $ wc -c < out.txt
   0
 
@@ -76,7 +78,7 @@ Where nothing was to be written, nothing failed.
   
   Disconnect from Telvane server: demo, demo
   Disconnected
-  status 0
+  status 2
 
 Standard output that cannot be written is reported on standard error once
 the run has ended, with status 3: the listing there was cut short.
@@ -85,11 +87,21 @@ the run has ended, with status 3: the listing there was cut short.
   Can't write standard output: No space left on device
   [3]
 
-With standard output closed, the listing file gets the listing alone, as
-it does when standard output is open.
+With standard output closed, the run's messages go nowhere, which ends it
+with status 3, as a standard output that cannot be written does; the
+listing file still gets the listing alone, as it does when standard output
+is open.
 
   $ telvemu demo
   $ telvdelegate -o closed.txt demo >&-; echo "status $?"
-  status 0
+  Can't write standard output: Bad file descriptor
+  status 3
   $ telvdelegate -o open.txt demo >/dev/null; cmp closed.txt open.txt && wc -l <open.txt
   9
+
+A reader that goes away is no failure of the output: where the closed pipe
+does not end the run, the run goes on and ends as it would have.
+
+  $ (trap '' PIPE; telvdelegate demo | head -1; echo "status ${PIPESTATUS[0]}")
+  TelvDelegate - Manage in-box delegates on a Telvane server
+  status 0

@@ -129,11 +129,12 @@ line is quoted as ''.
 
 Malformed lines are reported with their line number, which counts the
 header, comments, blank and skipped lines; they are reported whatever the
-patterns. Neither they nor skipped lines count as errors.
+patterns. Neither they nor skipped lines count as errors, but a malformed
+line is a failure of the load, which its exit status tells.
 
   $ printf 'FORMAT 1\n# a comment\n\n   \n  ; another\n0002 0 0 0 0 bob carol\n0002 0 0 0 0 alice\n\t\n\t# not a comment\n0002 0 0 0 0 alice bob *\n0002 0 0 0 zz alice carol\n0002 0 0 0 0 ALICE dave extra words\n' > mixed.txt
   $ telvemu create srv5
-  $ telvdelegate -i mixed.txt srv5 'a*' | sed -n 10,30p
+  $ telvdelegate -i mixed.txt srv5 'a*' | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
   Malformed delegate info: line 7: '0002 0 0 0 0 alice'
   Malformed delegate info: line 8: '	'
   Malformed delegate info: line 9: '	# not a comment'
@@ -145,6 +146,7 @@ patterns. Neither they nor skipped lines count as errors.
   
   Disconnect from Telvane server: srv5, srv5
   Disconnected
+  status 2
   $ telvemu dump srv5
   1 0002 00000000 00000000 00000000 00000000 alice bob
   2 0002 00000000 00000000 00000000 00000000 ALICE dave

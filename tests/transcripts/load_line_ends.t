@@ -41,25 +41,28 @@ The line numbers count each kind of line end once.
   
   Delegates added:0, lines:10 errors:0
 
-A line of more than 2049 characters is cut to its first 2049 before it is
-scanned, and the rest of it is dropped, not read as a line of its own.
-Here the cut takes the delegate off the second line, and the third line's
-number shows that nothing else was counted; a line of a megabyte is read
-through to its end the same way. (Runs of ten or more of one character are
-shown as <count character>.)
+A line of more than 2049 characters is no line the tool writes: it is
+reported as malformed with its beginning, nothing of it is stored, and the
+rest of it is read and dropped, not read as a line of its own. Here the cut
+would take the delegate off the fourth line, and leave "bo" of "bobby" on
+the fifth; the last line's number shows that nothing else was counted; a
+line of a megabyte is read through to its end the same way. (Runs of ten
+or more of one character are shown as <count character>.)
 
-  $ python3 -c "import sys; sys.stdout.write('FORMAT 1\n' + ' ' * 2030 + '0002 0 0 0 0 alice bob\n' + 'x' * 3000 + '\n' + '0002 0 0 0 0 alice ' + 'c' * 2100 + ' dave\n' + 'y' * 1048576 + '\nlast\n')" > long.txt
+  $ python3 -c "import sys; sys.stdout.write('FORMAT 1\n' + ' ' * 2030 + '0002 0 0 0 0 alice bob\n' + 'x' * 3000 + '\n' + '0002 0 0 0 0 alice ' + 'c' * 2100 + ' dave\n' + '0002 0 0 0 0 alice' + ' ' * 2029 + 'bobby\n' + 'y' * 1048576 + '\nlast\n')" > long.txt
   $ telvemu create srv1
-  $ telvdelegate -i long.txt srv1 | sed -n 10,30p | python3 -c "import re, sys; sys.stdout.write(re.sub(r'(.)\1{9,}', lambda m: '<%d %s>' % (len(m.group(0)), m.group(1)), sys.stdin.read()))"
-  Malformed delegate info: line 2: '<2030  >0002 0 0 0 0 alice '
-  Malformed delegate info: line 3: '<2049 x>'
-  Delegate name is too long: <80 c> / <21 c>
-  Malformed delegate info: line 5: '<2049 y>'
-  Malformed delegate info: line 6: 'last'
+  $ telvdelegate -i long.txt srv1 | sed -n 10,30p | python3 -c "import re, sys; sys.stdout.write(re.sub(r'(.)\1{9,}', lambda m: '<%d %s>' % (len(m.group(0)), m.group(1)), sys.stdin.read()))"; echo "status ${PIPESTATUS[0]}"
+  Malformed delegate info: line 2: longer than 2049 characters: '<100  >'...
+  Malformed delegate info: line 3: longer than 2049 characters: '<100 x>'...
+  Malformed delegate info: line 4: longer than 2049 characters: '0002 0 0 0 0 alice <81 c>'...
+  Malformed delegate info: line 5: longer than 2049 characters: '0002 0 0 0 0 alice<82  >'...
+  Malformed delegate info: line 6: longer than 2049 characters: '<100 y>'...
+  Malformed delegate info: line 7: 'last'
   
-  Delegates added:0, lines:6 errors:1
+  Delegates added:0, lines:7 errors:0
   
   Disconnect from Telvane server: srv1, srv1
   Disconnected
+  status 2
   $ telvemu dump srv1 | wc -l
   0
