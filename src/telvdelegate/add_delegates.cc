@@ -46,6 +46,7 @@ bool DelegateTool::addDelegates(const char* delegator, const char* const* delega
     }
   }
 
-  printMessage("\nDelegates added:%d, errors:%d\n", added, errors);
+  printMessage(dryRun_ ? "\nDelegates to add:%d, errors:%d\n" : "\nDelegates added:%d, errors:%d\n",
+               added, errors);
   return succeeded;
 }

@@ -87,6 +87,8 @@ const char* parseArguments(int argc, char** argv, Arguments* arguments) {
       arguments->presetText = preset;
     } else if (std::strcmp(argument, "-d") == 0) {
       arguments->deleteFlag = true;
+    } else if (std::strcmp(argument, "-n") == 0) {
+      arguments->dryRun = true;
     } else if (std::strcmp(argument, "-i") == 0 && hasValue) {
       arguments->inputFileName = argv[++index];
     } else if (std::strcmp(argument, "-l") == 0) {
@@ -124,6 +126,7 @@ void printUsage(const char* message) {
       "    -ao         Add delegates with owner permissions.\n"
       "    -ar         Add delegates with reviewer permissions.\n"
       "    -d          Delete delegates.\n"
+      "    -n          Dry run: show what would change, change nothing.\n"
       "    -l          Long (verbose) format.\n"
       "    -i file     Input file to load.\n"
       "    -o file     Output file (default is standard output).\n"

@@ -10,6 +10,7 @@ struct Arguments {
   const char* outputFileName = nullptr;  // value of -o; "-" is standard output
   const char* presetText = nullptr;      // attribute text of the add preset, or null
   bool deleteFlag = false;               // -d
+  bool dryRun = false;                   // -n: report what would change, change nothing
   bool longFormat = false;               // -l, or implied by -o
   const char* const* userIds = nullptr;  // what remains, null-terminated, possibly empty
   int userIdCount = 0;

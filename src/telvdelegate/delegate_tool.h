@@ -4,6 +4,9 @@
 #define TELVDELEGATE_DELEGATE_TOOL_H_
 
 #include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "attribute_text.h"
 #include "server_connection.h"
@@ -17,6 +20,10 @@ class DelegateTool : public ServerConnection {
 
   // Hands the tool the streams of the run; the tool owns them from here on.
   void setStreams(std::FILE* input, std::FILE* output, bool longFormat);
+  // In a dry run the operations fetch, match, check and report as usual
+  // but change nothing on the server: no removal, no save. Their lines
+  // say what would be done.
+  void setDryRun(bool dryRun) { dryRun_ = dryRun; }
   // Give the streams back to the caller, who closes them; null when the
   // tool holds none.
   std::FILE* releaseInput();
@@ -61,6 +68,10 @@ class DelegateTool : public ServerConnection {
   // removal included, which the counters do not count.
   bool storeDelegate(const DelegateAttributes& attributes, const char* delegator,
                      const char* delegate, int* added, int* errors);
+  // storeDelegate's dry run, for a delegation that passed its checks:
+  // reports the copies a store would replace and the save, making neither.
+  void previewStore(const TelvDelegateRecord& record, const char* delegator, const char* delegate,
+                    int* added);
 
   // Flushes the output stream, remembering why when that fails.
   void flushOutput();
@@ -76,6 +87,18 @@ class DelegateTool : public ServerConnection {
   // readLine returns -1 for it as at the end of the input; only this tells
   // a load that stopped short from one that read everything.
   int inputError_ = 0;
+
+  bool dryRun_ = false;
+  // A user-ID pair, for a map that compares both IDs ignoring case.
+  using UserIdPair = std::pair<std::string, std::string>;
+  struct UserIdPairLess {
+    bool operator()(const UserIdPair& a, const UserIdPair& b) const;
+  };
+  // The attributes a dry run would have saved last for each pair. A real
+  // run replaces, for a pair stored twice, the copy it saved the first
+  // time, and the server no longer holds the copies that first store
+  // removed; the dry run tells the same from here.
+  std::map<UserIdPair, DelegateAttributes, UserIdPairLess> previewedPairs_;
 };
 
 #endif  // TELVDELEGATE_DELEGATE_TOOL_H_

@@ -35,6 +35,11 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
     if (!matchesAnyPattern(delegate.text, delegatePatterns)) {
       continue;  // a delegation matching several patterns is still removed once
     }
+    if (dryRun_) {
+      printMessage("Delegate to remove:  %s <- %s\n", delegator.text, delegate.text);
+      ++removed;
+      continue;
+    }
     // A removal and its line are one: an interruption waits for the line.
     holdInterruptions();
     uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
@@ -50,6 +55,6 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
   }
   list.close();
 
-  printMessage("Delegates removed: %d\n", removed);
+  printMessage(dryRun_ ? "Delegates to remove: %d\n" : "Delegates removed: %d\n", removed);
   return succeeded;
 }

@@ -103,6 +103,8 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
     }
   }
 
-  printMessage("\nDelegates added:%d, lines:%" PRIu64 " errors:%d\n", added, lines, errors);
+  printMessage(dryRun_ ? "\nDelegates to add:%d, lines:%" PRIu64 " errors:%d\n"
+                       : "\nDelegates added:%d, lines:%" PRIu64 " errors:%d\n",
+               added, lines, errors);
   return succeeded;
 }

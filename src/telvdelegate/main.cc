@@ -72,16 +72,20 @@ bool isStandardStream(const char* fileName) {
 // Returns false when the operation reported a failure.
 bool runOperation(DelegateTool* tool, const Arguments& arguments) {
   const char* const* userIds = arguments.userIds;
+  bool succeeded;
   if (arguments.presetText != nullptr) {
-    return tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
+    succeeded = tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
+  } else if (arguments.deleteFlag) {
+    succeeded = tool->deleteDelegates(userIds[0], userIds + 1);
+  } else if (arguments.inputFileName != nullptr) {
+    succeeded = tool->loadDelegates(userIds);
+  } else {
+    return tool->listDelegates(userIds);  // a listing changes nothing, dry run or not
   }
-  if (arguments.deleteFlag) {
-    return tool->deleteDelegates(userIds[0], userIds + 1);
+  if (arguments.dryRun) {
+    printMessage("Dry run: nothing was changed on the server.\n");
   }
-  if (arguments.inputFileName != nullptr) {
-    return tool->loadDelegates(userIds);
-  }
-  return tool->listDelegates(userIds);
+  return succeeded;
 }
 
 // Opens a named input file for reading. Some systems open a directory
@@ -189,6 +193,7 @@ int runTool(int argc, char** argv) {
     return kExitNoConnection;
   }
   tool->setStreams(input, output, arguments.longFormat);
+  tool->setDryRun(arguments.dryRun);
 
   printMessage("Server: %s\n", arguments.serverName);
   if (!tool->connect(arguments.serverName)) {

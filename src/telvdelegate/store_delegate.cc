@@ -126,6 +126,10 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
     printMessage("Delegate name is too long: %s / %s\n", delegate, record.delegate);
     return false;
   }
+  if (dryRun_) {
+    previewStore(record, delegator, delegate, added);
+    return true;
+  }
 
   RemovedCopies removed;
   bool removalFailed = false;

@@ -33,6 +33,25 @@ replace line, and the pair is counted once.
   $ telvemu dump demo | grep -i 'frontdesk'
   9 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF FRONTDESK jmiller
 
+A dry run (-n) of the same add names each copy it would replace, marked
+"(unchanged)" where the copy holds the new permissions already, and
+changes nothing.
+
+  $ telvemu demo
+  $ telvemu dump demo > before.txt
+  $ telvdelegate -n -ao demo FRONTDESK jmiller | sed -n 10,30p
+  Replace existing delegate: FRONTDESK <- jmiller
+  Replace existing delegate: FRONTDESK <- jmiller (unchanged)
+  Delegate to load: FRONTDESK <- jmiller
+  
+  Delegates to add:1, errors:0
+  Dry run: nothing was changed on the server.
+  
+  Disconnect from Telvane server: demo, demo
+  Disconnected
+  $ telvemu dump demo | cmp - before.txt && echo unchanged
+  unchanged
+
 Only the pair counts: the delegate's other delegators, and the delegator's
 other delegates, stay.
 

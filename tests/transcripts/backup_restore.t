@@ -26,6 +26,39 @@ server's own.
   8
   $ telvdelegate -o backup2.txt srv2 > /dev/null && cmp backup.txt backup2.txt
 
+A dry run (-n) of a restore tells what loading the file would change on a
+server that holds part of it, and changes nothing. A pair the server holds
+gets the replace line a load would print, marked "(unchanged)" where the
+server holds the same permissions already; so does a repeat of the file,
+which would replace the line before it.
+
+  $ telvemu demo
+  $ telvdelegate -o demo.txt demo > /dev/null
+  $ telvemu create standby
+  $ telvemu add standby Sales anna.schmidt
+  $ telvemu add standby frontdesk jmiller
+  $ telvemu dump standby > before.txt
+  $ telvdelegate -n -i demo.txt standby | sed -n 10,30p
+  Delegate to load: Accounting <- BKowalski
+  Delegate to load: CEO-Office <- PLarsen
+  Replace existing delegate: FrontDesk <- JMiller
+  Delegate to load: FrontDesk <- JMiller
+  Replace existing delegate: frontdesk <- JMiller
+  Delegate to load: frontdesk <- JMiller
+  Delegate to load: Helpdesk <- bkowalski
+  Delegate to load: jmiller <- Assistant01
+  Replace existing delegate: Sales <- anna.schmidt (unchanged)
+  Delegate to load: Sales <- anna.schmidt
+  Delegate to load: Support <- anna.schmidt
+  
+  Delegates to add:8, lines:9 errors:0
+  Dry run: nothing was changed on the server.
+  
+  Disconnect from Telvane server: standby, standby
+  Disconnected
+  $ telvemu dump standby | cmp - before.txt && echo unchanged
+  unchanged
+
 A pair the server holds more than once, in any case, is restored once: the
 repeat lines of the listing (marked " *") replace the line before, as the
 load reports. Here a generated server of 3000 delegations, some of them

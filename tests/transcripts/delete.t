@@ -119,3 +119,19 @@ as typed, and no summary follows.
   Disconnect from Telvane server: fails, fails
   Disconnected
   [2]
+
+A dry run (-n) names what the delete would remove, and removes nothing.
+
+  $ telvemu demo
+  $ telvemu dump demo > before.txt
+  $ telvdelegate -n -d demo '*' '*desk*' 'j*' | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
+  Delegate to remove:  FrontDesk <- JMiller
+  Delegate to remove:  frontdesk <- JMiller
+  Delegates to remove: 2
+  Dry run: nothing was changed on the server.
+  
+  Disconnect from Telvane server: demo, demo
+  Disconnected
+  status 0
+  $ telvemu dump demo | cmp - before.txt && echo unchanged
+  unchanged

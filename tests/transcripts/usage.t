@@ -18,6 +18,7 @@ usage and ends with status 255.
       -ao         Add delegates with owner permissions.
       -ar         Add delegates with reviewer permissions.
       -d          Delete delegates.
+      -n          Dry run: show what would change, change nothing.
       -l          Long (verbose) format.
       -i file     Input file to load.
       -o file     Output file (default is standard output).

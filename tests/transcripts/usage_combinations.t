@@ -18,6 +18,7 @@ without the line that says what the tool does.
       -ao         Add delegates with owner permissions.
       -ar         Add delegates with reviewer permissions.
       -d          Delete delegates.
+      -n          Dry run: show what would change, change nothing.
       -l          Long (verbose) format.
       -i file     Input file to load.
       -o file     Output file (default is standard output).
