@@ -1,7 +1,7 @@
 // Marks the functions the client library exports. The library is built with
 // hidden visibility, so everything else stays internal, and a linker version
-// script (telvwin32.map) keeps the export list exact. On Windows the module
-// definition of the interface (telvwin32.def) lists the exports instead.
+// script made from the interface's list of calls keeps the export list exact.
+// On Windows the module definition made from that list names the exports.
 #ifndef EMULATOR_EXPORTS_H_
 #define EMULATOR_EXPORTS_H_
 

@@ -62,28 +62,48 @@ _Static_assert(sizeof(TelvDelegateRecord) == 1018, "delegate record is 1018 byte
 /* Orders two list elements; the arguments point at TelvDelegateRecords. */
 typedef int(TELVAPI_CALL *TelvCompareFn)(const void *a, const void *b);
 
-/* Seconds since the epoch, UTC, naming the library's version. */
-uint32_t TELVAPI_CALL TelvGetAPIVersion(void);
-/* Returns a non-zero handle, or 0 with *error set. */
-uint32_t TELVAPI_CALL TelvCreateServerHandle(const char *server, int32_t mode, uint32_t *error);
-/* 0 when the server's release is at least `release`. */
-uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t server, uint32_t release, uint32_t flags);
-/* Fills a block of TELV_SERVER_INFO_SIZE bytes. */
-uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t server, void *info);
-/* Writes the text of an error code into buffer, at most size bytes. */
-void TELVAPI_CALL TelvStringTelvErr(uint32_t error, char *buffer, int32_t size);
-void TELVAPI_CALL TelvCloseServerHandle(uint32_t server);
-/* user: a delegate's user ID, or NULL for every delegation of the server. */
-uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t server, const char *user, uint32_t a,
-                                        uint32_t b, uint32_t c, uint32_t *list);
-uint32_t TELVAPI_CALL TelvListSort(uint32_t list, TelvCompareFn compare);
-/* 0 while an element is delivered, non-zero once the list is exhausted.
- * Element pointers stay valid until the list is closed. */
-uint32_t TELVAPI_CALL TelvListGetFirstElementPtr(uint32_t list, void **element);
-uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t list, void **element);
-void TELVAPI_CALL TelvCloseListHandle(uint32_t list);
-uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t server, uint32_t entryId);
-uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t server, TelvDelegateRecord *record);
+/* Every call of the library, once: TELVAPI_CALLS(X) applies X to each, as
+ * X(result type, name, parameter list, argument list). The declarations
+ * below, the module definition the Windows DLL is linked with, the export
+ * list of the emulated library and the tool's loader of the DLL are all
+ * made from it, so a call is added or changed here alone.
+ *
+ * TelvGetAPIVersion: seconds since the epoch, UTC, naming the library's
+ *   version.
+ * TelvCreateServerHandle: a non-zero handle, or 0 with *error set.
+ * TelvVersionCheck: 0 when the server's release is at least `release`.
+ * TelvGetServerInfo2: fills a block of TELV_SERVER_INFO_SIZE bytes.
+ * TelvStringTelvErr: writes the text of an error code into buffer, at most
+ *   size bytes.
+ * TelvGetDelegateList: user is a delegate's user ID, or NULL for every
+ *   delegation of the server.
+ * TelvListGetFirstElementPtr, TelvListGetNextElementPtr: 0 while an element
+ *   is delivered, non-zero once the list is exhausted. Element pointers
+ *   stay valid until the list is closed. */
+#define TELVAPI_CALLS(X)                                                                       \
+    X(uint32_t, TelvGetAPIVersion, (void), ())                                                 \
+    X(uint32_t, TelvCreateServerHandle, (const char *server, int32_t mode, uint32_t *error),   \
+      (server, mode, error))                                                                   \
+    X(uint32_t, TelvVersionCheck, (uint32_t server, uint32_t release, uint32_t flags),         \
+      (server, release, flags))                                                                \
+    X(uint32_t, TelvGetServerInfo2, (uint32_t server, void *info), (server, info))             \
+    X(void, TelvStringTelvErr, (uint32_t error, char *buffer, int32_t size),                   \
+      (error, buffer, size))                                                                   \
+    X(void, TelvCloseServerHandle, (uint32_t server), (server))                                \
+    X(uint32_t, TelvGetDelegateList,                                                           \
+      (uint32_t server, const char *user, uint32_t a, uint32_t b, uint32_t c, uint32_t *list), \
+      (server, user, a, b, c, list))                                                           \
+    X(uint32_t, TelvListSort, (uint32_t list, TelvCompareFn compare), (list, compare))         \
+    X(uint32_t, TelvListGetFirstElementPtr, (uint32_t list, void **element), (list, element))  \
+    X(uint32_t, TelvListGetNextElementPtr, (uint32_t list, void **element), (list, element))   \
+    X(void, TelvCloseListHandle, (uint32_t list), (list))                                      \
+    X(uint32_t, TelvDeleteDelegate, (uint32_t server, uint32_t entryId), (server, entryId))    \
+    X(uint32_t, TelvSaveDelegate, (uint32_t server, TelvDelegateRecord *record),               \
+      (server, record))
+
+#define TELVAPI_DECLARE(result, name, parameters, arguments) result TELVAPI_CALL name parameters;
+TELVAPI_CALLS(TELVAPI_DECLARE)
+#undef TELVAPI_DECLARE
 
 #ifdef __cplusplus
 }

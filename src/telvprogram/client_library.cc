@@ -21,41 +21,39 @@ namespace {
 
 const char kLibraryName[] = "TELVWIN32.dll";
 
-// The calls, in the order of kCallNames.
+// The calls, in the order of the interface's list.
 enum Call {
-  kGetApiVersion,
-  kCreateServerHandle,
-  kVersionCheck,
-  kGetServerInfo2,
-  kStringTelvErr,
-  kCloseServerHandle,
-  kGetDelegateList,
-  kListSort,
-  kListGetFirstElementPtr,
-  kListGetNextElementPtr,
-  kCloseListHandle,
-  kDeleteDelegate,
-  kSaveDelegate,
-  kCallCount
+#define TELVAPI_ENUMERATE(result, name, parameters, arguments) k##name,
+  TELVAPI_CALLS(TELVAPI_ENUMERATE)
+#undef TELVAPI_ENUMERATE
+      kCallCount
 };
 
-// The names the DLL exports its calls by, those of telvwin32.def: plain
-// names in either calling convention, as a DLL built from a module
-// definition exports them.
+// The names the DLL exports its calls by: plain names in either calling
+// convention, as a DLL built from a module definition exports them.
 const char* const kCallNames[kCallCount] = {
-    "TelvGetAPIVersion",         "TelvCreateServerHandle", "TelvVersionCheck",
-    "TelvGetServerInfo2",        "TelvStringTelvErr",      "TelvCloseServerHandle",
-    "TelvGetDelegateList",       "TelvListSort",           "TelvListGetFirstElementPtr",
-    "TelvListGetNextElementPtr", "TelvCloseListHandle",    "TelvDeleteDelegate",
-    "TelvSaveDelegate"};
+#define TELVAPI_NAME(result, name, parameters, arguments) #name,
+    TELVAPI_CALLS(TELVAPI_NAME)
+#undef TELVAPI_NAME
+};
 
-// The bytes of arguments each call takes on 32-bit x86, in the order of
-// kCallNames. A __stdcall DLL built without a module definition exports its
-// calls by decorated names that end in this count: "_Name@N" by one
-// compiler, "Name@N" by another. Those are tried after the plain name, so
-// the tool fits such a DLL as it is.
+// The bytes of arguments each call takes on 32-bit x86, where each
+// argument fills a whole number of 4-byte slots. A __stdcall DLL built
+// without a module definition exports its calls by decorated names that
+// end in this count: "_Name@N" by one compiler, "Name@N" by another.
+// Those are tried after the plain name, so the tool fits such a DLL as it
+// is.
 #if defined(_WIN32) && !defined(_WIN64) && !defined(TELVAPI_CDECL)
-const int kArgumentBytes[kCallCount] = {0, 12, 12, 8, 12, 4, 24, 8, 8, 8, 4, 8, 8};
+template <typename Result, typename... Arguments>
+constexpr int argumentBytes(Result(TELVAPI_CALL*)(Arguments...)) {
+  return (0 + ... + static_cast<int>((sizeof(Arguments) + 3) / 4 * 4));
+}
+
+const int kArgumentBytes[kCallCount] = {
+#define TELVAPI_BYTES(result, name, parameters, arguments) argumentBytes(&name),
+    TELVAPI_CALLS(TELVAPI_BYTES)
+#undef TELVAPI_BYTES
+};
 #endif
 
 FARPROC calls[kCallCount];
@@ -132,61 +130,14 @@ bool loadClientLibrary() {
 }
 
 // The calls as telvwin32.h declares them, each passing on to the DLL's own.
+// A call of no result returns the void of the DLL's, which C++ allows.
 extern "C" {
-
-uint32_t TELVAPI_CALL TelvGetAPIVersion(void) {
-  return callOf<decltype(&TelvGetAPIVersion)>(kGetApiVersion)();
-}
-
-uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* server, int32_t mode, uint32_t* error) {
-  return callOf<decltype(&TelvCreateServerHandle)>(kCreateServerHandle)(server, mode, error);
-}
-
-uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t server, uint32_t release, uint32_t flags) {
-  return callOf<decltype(&TelvVersionCheck)>(kVersionCheck)(server, release, flags);
-}
-
-uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t server, void* info) {
-  return callOf<decltype(&TelvGetServerInfo2)>(kGetServerInfo2)(server, info);
-}
-
-void TELVAPI_CALL TelvStringTelvErr(uint32_t error, char* buffer, int32_t size) {
-  callOf<decltype(&TelvStringTelvErr)>(kStringTelvErr)(error, buffer, size);
-}
-
-void TELVAPI_CALL TelvCloseServerHandle(uint32_t server) {
-  callOf<decltype(&TelvCloseServerHandle)>(kCloseServerHandle)(server);
-}
-
-uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t server, const char* user, uint32_t a, uint32_t b,
-                                          uint32_t c, uint32_t* list) {
-  return callOf<decltype(&TelvGetDelegateList)>(kGetDelegateList)(server, user, a, b, c, list);
-}
-
-uint32_t TELVAPI_CALL TelvListSort(uint32_t list, TelvCompareFn compare) {
-  return callOf<decltype(&TelvListSort)>(kListSort)(list, compare);
-}
-
-uint32_t TELVAPI_CALL TelvListGetFirstElementPtr(uint32_t list, void** element) {
-  return callOf<decltype(&TelvListGetFirstElementPtr)>(kListGetFirstElementPtr)(list, element);
-}
-
-uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t list, void** element) {
-  return callOf<decltype(&TelvListGetNextElementPtr)>(kListGetNextElementPtr)(list, element);
-}
-
-void TELVAPI_CALL TelvCloseListHandle(uint32_t list) {
-  callOf<decltype(&TelvCloseListHandle)>(kCloseListHandle)(list);
-}
-
-uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t server, uint32_t entryId) {
-  return callOf<decltype(&TelvDeleteDelegate)>(kDeleteDelegate)(server, entryId);
-}
-
-uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t server, TelvDelegateRecord* record) {
-  return callOf<decltype(&TelvSaveDelegate)>(kSaveDelegate)(server, record);
-}
-
+#define TELVAPI_FORWARD(result, name, parameters, arguments) \
+  result TELVAPI_CALL name parameters {                      \
+    return callOf<decltype(&name)>(k##name) arguments;       \
+  }
+TELVAPI_CALLS(TELVAPI_FORWARD)
+#undef TELVAPI_FORWARD
 }  // extern "C"
 
 #endif  // _WIN32
