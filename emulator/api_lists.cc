@@ -33,7 +33,7 @@ bool listFault(Store* store, const char* user, uint32_t* code) {
   return lookup != FaultLookup::kFailed;
 }
 
-bool loadList(Store* store, const char* user, DelegateList* list) {
+bool loadList(Store* store, const char* user, FetchedList* list) {
   Fault sortFault;
   FaultLookup sortLookup = faultFind(store, FaultKind::kSort, "", "", &sortFault);
   if (sortLookup == FaultLookup::kFailed) {
@@ -61,7 +61,7 @@ uint32_t deliverFrom(uint32_t listHandle, void** element, bool restart) {
     return kErrBadArgument;
   }
   *element = nullptr;
-  std::shared_ptr<DelegateList> list = handleList(listHandle);
+  std::shared_ptr<FetchedList> list = handleList(listHandle);
   if (list == nullptr) {
     return kErrInvalidListHandle;
   }
@@ -98,7 +98,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const cha
     return kErrDatabase;
   }
   uint32_t faultCode = 0;
-  auto list = std::make_shared<DelegateList>();
+  auto list = std::make_shared<FetchedList>();
   list->server = handle;
   bool loaded =
       listFault(store, user, &faultCode) && (faultCode != 0 || loadList(store, user, list.get()));
@@ -118,7 +118,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const cha
 
 TELV_EXPORT uint32_t TELVAPI_CALL TelvListSort(uint32_t listHandle, TelvCompareFn compare) {
   checkCallerFlushed("TelvListSort");
-  std::shared_ptr<DelegateList> list = handleList(listHandle);
+  std::shared_ptr<FetchedList> list = handleList(listHandle);
   if (list == nullptr) {
     return kErrInvalidListHandle;
   }

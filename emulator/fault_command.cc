@@ -27,9 +27,15 @@ const Arity& arityOf(FaultKind kind) {
   return kArities[0];
 }
 
+// A fault's error code. Never 0, the library's success: a removal or save
+// "failing" with it would do nothing and report that it worked.
 bool readCode(const std::string& word, uint32_t* code, std::string* problem) {
   if (!parseCode(word, code)) {
     *problem = "bad error code '" + word + "'";
+    return false;
+  }
+  if (*code == 0) {
+    *problem = "error code '" + word + "' is success, not a fault";
     return false;
   }
   return true;

@@ -34,6 +34,7 @@ TEST(FaultCommandTest, ConnectTakesACountOrAllAndOptionallyAText) {
   EXPECT_EQ(problem({"connect", "0", "1"}), "bad attempt count '0'");
   EXPECT_EQ(problem({"connect", "some", "1"}), "bad attempt count 'some'");
   EXPECT_EQ(problem({"connect", "1", "x"}), "bad error code 'x'");
+  EXPECT_EQ(problem({"connect", "1", "0x0"}), "error code '0x0' is success, not a fault");
 }
 
 TEST(FaultCommandTest, SaveTakesAnOptionalCount) {
@@ -84,7 +85,7 @@ TEST(FaultCommandTest, FormattedFaultsParseBackToThemselves) {
        std::vector<std::vector<std::string>>{{"connect", "3", "0xFFFFFFEF"},
                                              {"connect", "all", "0x2A"},
                                              {"release", "0x63"},
-                                             {"info", "0x0"},
+                                             {"info", "0x1"},
                                              {"name", "FAXHOST-01"},
                                              {"list", "0x3F"},
                                              {"list", "0x40", "JMiller"},

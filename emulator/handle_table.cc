@@ -9,7 +9,7 @@ struct Tables {
   std::mutex mutex;
   uint32_t lastHandle = 0;
   std::unordered_map<uint32_t, std::shared_ptr<ConnectedServer>> servers;
-  std::unordered_map<uint32_t, std::shared_ptr<DelegateList>> lists;
+  std::unordered_map<uint32_t, std::shared_ptr<FetchedList>> lists;
 };
 
 // Never destroyed: a handle left open at exit must not be closed after
@@ -78,11 +78,11 @@ void handleRemoveServer(uint32_t handle) {
   removeObject(&Tables::servers, handle);
 }
 
-uint32_t handleAddList(std::shared_ptr<DelegateList> list) {
+uint32_t handleAddList(std::shared_ptr<FetchedList> list) {
   return addObject(&Tables::lists, std::move(list));
 }
 
-std::shared_ptr<DelegateList> handleList(uint32_t handle) {
+std::shared_ptr<FetchedList> handleList(uint32_t handle) {
   return findObject(&Tables::lists, handle);
 }
 

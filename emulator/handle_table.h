@@ -27,7 +27,9 @@ struct ConnectedServer {
   Store store;
 };
 
-struct DelegateList {
+// A list a caller fetched with TelvGetDelegateList: its own copy of the
+// records, which stays valid until the caller closes the list.
+struct FetchedList {
   std::mutex mutex;
   // The server handle the list was fetched through.
   uint32_t server = 0;
@@ -45,8 +47,8 @@ std::shared_ptr<ConnectedServer> handleServer(uint32_t handle);
 // Forgets the handle; the server closes when the last user lets go.
 void handleRemoveServer(uint32_t handle);
 
-uint32_t handleAddList(std::shared_ptr<DelegateList> list);
-std::shared_ptr<DelegateList> handleList(uint32_t handle);
+uint32_t handleAddList(std::shared_ptr<FetchedList> list);
+std::shared_ptr<FetchedList> handleList(uint32_t handle);
 void handleRemoveList(uint32_t handle);
 
 struct OpenListHandle {

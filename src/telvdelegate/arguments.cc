@@ -14,11 +14,11 @@ const char kProgramName[] = "telvdelegate";
 
 // The add options and the permissions they grant, as attribute texts:
 // type code, then masks 1 to 4.
-struct Preset {
+struct PresetOption {
   const char* option;
   const char* attributes;
 };
-const Preset kPresets[] = {
+const PresetOption kPresetOptions[] = {
     {"-aa", "0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF"},  // all
     {"-ae", "0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9"},  // editor
     {"-an", "0002 00000000 00000000 00000000 00000000"},  // none
@@ -34,7 +34,7 @@ bool isHelpForm(const char* argument) {
 
 // Returns the attribute text of a preset option, or null.
 const char* presetFor(const char* argument) {
-  for (const Preset& preset : kPresets) {
+  for (const PresetOption& preset : kPresetOptions) {
     if (std::strcmp(argument, preset.option) == 0) {
       return preset.attributes;
     }

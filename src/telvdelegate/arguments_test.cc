@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "attribute_text.h"
 #include "gtest/gtest.h"
+#include "presets.h"
 
 namespace {
 
@@ -127,18 +129,19 @@ TEST(ParseArguments, OutputFileSetsLongFormatAndLaterValuesWin) {
   EXPECT_EQ(userIdsOf(input.arguments), (std::vector<std::string>{"al*"}));
 }
 
-TEST(ParseArguments, PresetsGiveTheirAttributeTextsAndTheLastOneWins) {
-  const std::pair<const char*, const char*> presets[] = {
-      {"-aa", kAll},
-      {"-ae", "0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9"},
-      {"-an", "0002 00000000 00000000 00000000 00000000"},
-      {"-ao", "0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF"},
-      {"-ar", "0002 0FFFFFFF 00000000 00000000 00000000"},
-  };
-  for (const auto& preset : presets) {
-    Parse add({preset.first, "host", "alice", "bob"});
+// The presets of the emulator's table, which sample servers use too: each
+// add option's text reads as its preset's type code and masks.
+TEST(ParseArguments, PresetsGiveTheirPermissionsAndTheLastOneWins) {
+  for (const Preset& preset : kPresets) {
+    std::string option = std::string("-a") + preset.name[0];
+    Parse add({option.c_str(), "host", "alice", "bob"});
     EXPECT_EQ(add.problem, "");
-    EXPECT_STREQ(add.arguments.presetText, preset.second) << preset.first;
+    DelegateAttributes read;
+    ASSERT_TRUE(readAttributeText(add.arguments.presetText, &read)) << option;
+    EXPECT_EQ(read.typeCode, preset.type) << option;
+    for (int mask = 0; mask < 4; ++mask) {
+      EXPECT_EQ(read.masks[mask], preset.masks[mask]) << option << " mask " << mask + 1;
+    }
   }
   Parse last({"-ar", "-l", "-aa", "host", "alice", "bob", "carol"});
   EXPECT_EQ(last.problem, "");

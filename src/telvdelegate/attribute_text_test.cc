@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "arguments.h"
 #include "gtest/gtest.h"
 
 namespace {
@@ -132,34 +131,6 @@ TEST(ReadAttributeText, AWordBeginningWithHexDigitsIsANumber) {
   ASSERT_NE(rest, nullptr);
   EXPECT_STREQ(rest, "lice bob");
   EXPECT_EQ(read.masks[3], 0xAu);
-}
-
-TEST(ReadAttributeText, PresetsReadAsTypeCodeTwoAndTheirMasks) {
-  struct Case {
-    const char* option;
-    DelegateAttributes expected;
-  };
-  const Case kCases[] = {
-      {"-aa", attributesOf(2, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF)},
-      {"-ae", attributesOf(2, 0x0FFFFFFF, 0x0FFFFFFF, 0, 0x0FFFFFF9)},
-      {"-an", attributesOf(2, 0, 0, 0, 0)},
-      {"-ao", attributesOf(2, 0x0FFFFFFF, 0x0FFFFFFF, 0x0FFFFFFF, 0x0FFFFFFF)},
-      {"-ar", attributesOf(2, 0x0FFFFFFF, 0, 0, 0)},
-  };
-  for (const Case& c : kCases) {
-    char program[] = "telvdelegate";
-    char option[4];
-    std::snprintf(option, sizeof option, "%s", c.option);
-    char server[] = "host";
-    char delegator[] = "alice";
-    char delegate[] = "bob";
-    char* argv[] = {program, option, server, delegator, delegate, nullptr};
-    Arguments arguments;
-    ASSERT_EQ(parseArguments(5, argv, &arguments), nullptr) << c.option;
-    DelegateAttributes read;
-    ASSERT_TRUE(readAttributeText(arguments.presetText, &read)) << c.option;
-    EXPECT_EQ(formatted(read), formatted(c.expected)) << c.option;
-  }
 }
 
 }  // namespace

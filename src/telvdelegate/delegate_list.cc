@@ -21,6 +21,7 @@ void DelegateList::close() {
 }
 
 bool DelegateList::fetch(uint32_t server, const char* delegate) {
+  close();
   uint32_t handle = 0;
   if (TelvGetDelegateList(server, delegate, 0, 0, 0, &handle) != 0) {
     return false;

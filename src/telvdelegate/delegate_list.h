@@ -21,8 +21,9 @@ class DelegateList {
   DelegateList& operator=(const DelegateList&) = delete;
 
   // Fetches the delegations of the server, all of them when delegate is
-  // null, else those the library lists for that delegate. Called once.
-  // False, with nothing to close, when the library refuses.
+  // null, else those the library lists for that delegate. A list still
+  // open is closed first, so that no handle is lost. False, with nothing
+  // to close, when the library refuses.
   bool fetch(uint32_t server, const char* delegate);
   // Sorts the fetched list with the library's sort; false when it fails.
   bool sort(TelvCompareFn compare);

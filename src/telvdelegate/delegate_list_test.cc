@@ -72,6 +72,12 @@ TEST(DelegateList, ClosesItsListOnEveryPath) {
               list.close();  // closed early, then again by the destructor
             }),
             "");
+  EXPECT_EQ(openListsAfter([](uint32_t server) {
+              DelegateList list;
+              EXPECT_TRUE(list.fetch(server, nullptr));
+              EXPECT_TRUE(list.fetch(server, "bob"));  // the first list is closed, not lost
+            }),
+            "");
 }
 
 }  // namespace

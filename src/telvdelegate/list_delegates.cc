@@ -1,13 +1,12 @@
 // Listing: every in-box delegation of the server, sorted by delegator and
 // delegate ignoring case, filtered by delegator patterns, one line each.
 //
-// The short format is for reading: on standard output each line carries
+// The short format is for reading, on standard output: each line carries
 // the running number of its delegator group and its own running number.
 // The long format is the listing file's (see listing_file.h), on standard
-// output or in a file. Either way a line whose pair repeats the line before
-// within one delegator group is marked with " *", and the output stream is
-// flushed after every line, so an administrator watching a long listing
-// sees it as it comes.
+// output or in a file; a listing to a file is always in it. Either way a line whose pair repeats
+// the line before within one delegator group is marked with " *", and the output stream is flushed
+// after every line, so an administrator watching a long listing sees it as it comes.
 
 #include <cerrno>
 #include <cstdio>
@@ -65,11 +64,9 @@ bool DelegateTool::listDelegates(const char* const* patterns) {
         writeListingHeader(output_);
       }
       writeListingLine(output_, attributesOfRecord(*record), delegator.text, delegate.text, repeat);
-    } else if (output_ == stdout) {
+    } else {
       std::fprintf(output_, "%4d %4d  %s %s%s\n", delegators, entries, delegator.text,
                    delegate.text, mark);
-    } else {
-      std::fprintf(output_, "%s %s%s\n", delegator.text, delegate.text, mark);
     }
     flushOutput();
   }

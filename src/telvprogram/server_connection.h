@@ -30,9 +30,6 @@ class ServerConnection {
   // returns false.
   bool connect(const char* serverName);
 
-  // Fetches the server-information block and keeps the server's own name.
-  bool queryServerInfo();
-
   // The text of the last error, at most 500 characters.
   const char* errorText();
 
@@ -53,6 +50,9 @@ class ServerConnection {
   static constexpr int kErrorTextSize = 501;
 
  private:
+  // Fetches the server-information block and keeps the server's own name.
+  bool queryServerInfo();
+
   // The library's version stamp, seconds since 1970 UTC; kept as the
   // library gives it, since a 32-bit time_t would end in 2038.
   uint32_t apiVersion_ = 0;
