@@ -12,10 +12,8 @@ namespace {
 // about twice, not once at every merge level: first runs of this many
 // consecutive records, about a megabyte that stays in the processor's
 // cache while it is sorted; then all runs at once through a tournament
-// tree, whose run heads stay in cache. On a list of a million records a
-// merge of the whole list level by level spent most of its time waiting
-// for memory: with it, a listing of a million delegations took 1.28 to
-// 1.47 times as long.
+// tree, whose run heads stay in cache. The listings of
+// `bench/run_bench.py --million` guard it.
 constexpr size_t kRunLength = 1024;
 
 // A bottom-up merge sort of order[low, high), indices of records: records

@@ -48,8 +48,7 @@ void* allocateRecordMemory(size_t bytes) {
   // Only whole huge pages inside the block can be huge, so the block starts
   // on a huge-page boundary: mapped with a huge page to spare, then trimmed.
   // Where the system would place it otherwise varies from process to
-  // process, and so did the number of huge pages a list got, and with it
-  // the time a listing took.
+  // process, and so would the number of huge pages a list gets.
   size_t spare = kHugePageBytes;
   void* area =
       mmap(nullptr, bytes + spare, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

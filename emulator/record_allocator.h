@@ -2,8 +2,8 @@
 // hundreds of megabytes; asking for transparent huge pages on such a block
 // saves the kernel most of its page faults while the list is filled, and
 // the processor most of its address translations while the list is sorted
-// and read. With plain malloc a listing or a delete on a server of 1,000,000
-// delegations took 1.5 to 1.8 times as long.
+// and read. The listings and deletes of `bench/run_bench.py --million`
+// guard it.
 #ifndef EMULATOR_RECORD_ALLOCATOR_H_
 #define EMULATOR_RECORD_ALLOCATOR_H_
 

@@ -22,15 +22,15 @@ bool storeOpen(const std::string& path, bool create, Store* store, std::string* 
   // synchronous level belongs to each connection. Without syncs a process
   // that dies mid-save still leaves every save whole or absent, which is
   // all an emulated server owes its callers; only a crash of the machine
-  // could lose the latest saves. Syncing at every WAL checkpoint made a
-  // load of many lines wait on the disk a quarter of its time, hiding what
-  // the client itself costs. The level only tunes speed, so a file that is
-  // no database fails at its first real query instead, where the caller
-  // reports it as the database error it is.
+  // could lose the latest saves. Syncs at WAL checkpoints would make a load
+  // wait on the disk, hiding what the client itself costs; the loads of
+  // `bench/run_bench.py` guard it. The level only tunes speed, so a file
+  // that is no database fails at its first real query instead, where the
+  // caller reports it as the database error it is.
   storeExec(store, "PRAGMA synchronous=OFF");
   // A server of a million delegations spans some hundred megabytes; with
-  // the default cache of two megabytes, a save read most of its B-tree
-  // pages from the file again, one system call each.
+  // the default cache of two megabytes, a save would read most of its
+  // B-tree pages from the file again, one system call each.
   storeExec(store, "PRAGMA cache_size=-262144");
   return true;
 }

@@ -35,8 +35,9 @@ char* appendHex(uint32_t value, int width, char* text) {
 
 }  // namespace
 
-// A long listing writes this for every delegation, so it is done by hand:
-// five calls of snprintf took more time than the rest of the line.
+// A long listing writes this for every delegation, so it is done by hand
+// rather than by five calls of snprintf; BM_FormatAttributeText and the
+// long listing of `bench/run_bench.py` guard it.
 void formatAttributeText(const DelegateAttributes& attributes, char* text) {
   text = appendHex(attributes.typeCode, 4, text);
   for (uint32_t mask : attributes.masks) {
