@@ -145,5 +145,11 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvListGetNextElementPtr(uint32_t listHandle,
 
 TELV_EXPORT void TELVAPI_CALL TelvCloseListHandle(uint32_t listHandle) {
   checkCallerFlushed("TelvCloseListHandle");
-  handleRemoveList(listHandle);
+  // The call has no way to refuse. Against a library that gives a closed
+  // list's handle out again, a second close takes a list from whoever got
+  // it next.
+  if (!handleRemoveList(listHandle)) {
+    reportCallerFault("TelvCloseListHandle called with list handle %u, which is not open",
+                      listHandle);
+  }
 }

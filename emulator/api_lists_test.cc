@@ -145,7 +145,15 @@ TEST_F(ListApiTest, ClosedAndUnknownListHandlesAreRefused) {
   uint32_t list = 0;
   ASSERT_EQ(TelvGetDelegateList(server_, nullptr, 0, 0, 0, &list), 0u);
   TelvCloseListHandle(list);
+  testing::internal::CaptureStderr();
   TelvCloseListHandle(list);
+  TelvCloseListHandle(0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "telvemu: caller fault: TelvCloseListHandle called with list handle " +
+                std::to_string(list) +
+                ", which is not open\n"
+                "telvemu: caller fault: TelvCloseListHandle called with list handle 0, which is "
+                "not open\n");
   void* element = nullptr;
   EXPECT_EQ(TelvListGetFirstElementPtr(list, &element), kErrInvalidListHandle);
   EXPECT_EQ(TelvListGetNextElementPtr(list, &element), kErrInvalidListHandle);

@@ -49,7 +49,7 @@ std::shared_ptr<Object> findObject(
 }
 
 template <typename Object>
-void removeObject(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::*table,
+bool removeObject(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::*table,
                   uint32_t handle) {
   // Declared before the lock, `object` is destroyed (a server closing its
   // database, a list freeing its records) only after the lock is released,
@@ -58,10 +58,12 @@ void removeObject(std::unordered_map<uint32_t, std::shared_ptr<Object>> Tables::
   Tables& tables = getTables();
   std::lock_guard<std::mutex> lock(tables.mutex);
   auto found = (tables.*table).find(handle);
-  if (found != (tables.*table).end()) {
-    object = std::move(found->second);
-    (tables.*table).erase(found);
+  if (found == (tables.*table).end()) {
+    return false;
   }
+  object = std::move(found->second);
+  (tables.*table).erase(found);
+  return true;
 }
 
 }  // namespace
@@ -86,8 +88,8 @@ std::shared_ptr<FetchedList> handleList(uint32_t handle) {
   return findObject(&Tables::lists, handle);
 }
 
-void handleRemoveList(uint32_t handle) {
-  removeObject(&Tables::lists, handle);
+bool handleRemoveList(uint32_t handle) {
+  return removeObject(&Tables::lists, handle);
 }
 
 std::vector<OpenListHandle> handleOpenLists(uint32_t server) {

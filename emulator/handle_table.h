@@ -49,7 +49,8 @@ void handleRemoveServer(uint32_t handle);
 
 uint32_t handleAddList(std::shared_ptr<FetchedList> list);
 std::shared_ptr<FetchedList> handleList(uint32_t handle);
-void handleRemoveList(uint32_t handle);
+// False when no list has the handle: never given out, or closed already.
+bool handleRemoveList(uint32_t handle);
 
 struct OpenListHandle {
   uint32_t list;

@@ -1,19 +1,31 @@
 #!/usr/bin/env python3
-"""A replacing load ended by SIGINT or SIGTERM loses no delegation.
+"""Replacing loads and deletes ended by a signal lose no delegation.
 
 Every line of the file replaces a pair: the old delegation is removed, then
-the new one saved. Each run is signalled just after a random "Replace
-existing delegate" line, as the tool removes the pair; then every pair is
-there exactly once, with its old or new values, and the signal ended the run.
+the new one saved. Each load is signalled just after a random "Replace
+existing delegate" line by one of the signals that end the process, then by
+one that must not take its place; every third finds the server locked at
+its first pair, whose save fails, so that the signal comes before the
+restore. Then every pair is there exactly once, with its old or new values,
+and the first signal ended the run. A load with SIGHUP and SIGINT ignored
+runs through them. Deletes, signalled at random or stalled on a pipe that
+nobody reads (and ended by SIGTERM within 2 s), report every delegation they
+remove, the stalled one but the line it gave up.
 Run with --bin naming the folder of telvdelegate and telvemu.
 """
 
 import collections
+import fcntl
 import os
 import random
+import re
+import resource
 import signal
+import sqlite3
 import subprocess
 import sys
+import termios
+import time
 
 from emulated_servers import (Failure, build_environment, fold, make_attributes, make_user_ids,
                               read_database, run_in_folder, run_ok, test_arguments,
@@ -22,29 +34,68 @@ from emulated_servers import (Failure, build_environment, fold, make_attributes,
 SERVER = "srv"
 PAIRS = 400
 RUNS = 24
+SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT, signal.SIGUSR1,
+           signal.SIGALRM, signal.SIGRTMIN + 1)
+SECOND = signal.SIGRTMAX  # never delivered before another signal: it has the highest number
+REMOVED = re.compile(r"^Delegate removed:  (\S+) <- (\S+)$")
 
 
-def interrupted_load(workdir, env, listing, replace_lines, sig):
-    """Loads the listing and sends sig at once after the given number of
-    replace lines; returns the exit status."""
-    # The signals' own actions, even where this test was started with them
-    # ignored (as a background job of a shell is, for SIGINT).
-    proc = subprocess.Popen(["telvdelegate", "-i", listing, SERVER], cwd=workdir, env=env,
-                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                            preexec_fn=lambda: [signal.signal(s, signal.SIG_DFL)
-                                                for s in (signal.SIGINT, signal.SIGTERM)])
-    seen = 0
-    for line in proc.stdout:
-        seen += line.startswith(b"Replace existing delegate: ")
-        if seen == replace_lines:
-            proc.send_signal(sig)
-            break
-    proc.communicate()  # read to the end: a closed pipe would end the run by itself
-    return proc.returncode
+def interrupted(args, workdir, env, trigger, count, sigs, listing=b"", ignored=(), lock=None):
+    """Runs telvdelegate with standard input open, so that it cannot end
+    first, until sigs are sent soon after count lines starting with trigger;
+    returns the exit status and the output. A database connection as lock
+    holds the server from the connect until then. The signals the test
+    catches, exec gives their default action back; those ignored stay so."""
+    for sig in SIGNALS + (SECOND,):
+        signal.signal(sig, signal.SIG_IGN if sig in ignored else signal.default_int_handler)
+    proc = subprocess.Popen(["telvdelegate"] + args, cwd=workdir, env=env,
+                            stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    fcntl.fcntl(proc.stdout, getattr(fcntl, "F_SETPIPE_SZ", 1031), 1 << 20)
+    lines, seen = [], 0
+    for line in proc.stdout:  # read to the end: a closed pipe would end the run by itself
+        lines.append(line.decode("latin-1"))
+        if line.startswith(b"Connected to"):
+            if lock:
+                lock.execute("BEGIN IMMEDIATE")
+            proc.stdin.write(listing)
+            proc.stdin.flush()
+        seen += line.startswith(trigger)
+        if seen == count and line.startswith(trigger):
+            time.sleep(random.uniform(0, 0.002))  # at any point of the unit in progress
+            for sig in sigs:
+                proc.send_signal(sig)
+            if lock:
+                lock.execute("ROLLBACK")
+            proc.stdin.close()
+    return proc.wait(), lines
+
+
+def stalled_delete(workdir, env):
+    """A delete into a pipe that nobody reads, sent SIGTERM once it waits."""
+    reader, writer = os.pipe()
+    proc = subprocess.Popen(["telvdelegate", "-d", "big", "*", "*"], cwd=workdir, env=env,
+                            stdin=subprocess.DEVNULL, stdout=writer)
+    os.close(writer)
+    sizes = [-1]
+    while sizes[-4:] != sizes[-1:] * 4:  # the pipe unchanged for 0.3 s
+        time.sleep(0.1)
+        sizes.append(int.from_bytes(fcntl.ioctl(reader, termios.FIONREAD, bytes(4)), sys.byteorder))
+    proc.send_signal(signal.SIGTERM)
+    sent = time.monotonic()
+    status = proc.wait(timeout=2)
+    print("a delete waiting on its reader ended %.3f s after SIGTERM" % (time.monotonic() - sent))
+    with os.fdopen(reader, "rb") as output:
+        return status, output.read().decode("latin-1").splitlines()
+
+
+def pairs_on(database):
+    db = sqlite3.connect(database)  # closed as the last reference goes
+    return collections.Counter(db.execute("SELECT delegator, delegate FROM delegations"))
 
 
 def run_test(workdir, bin_dir):
     env = build_environment(workdir, bin_dir)
+    resource.setrlimit(resource.RLIMIT_CORE, (0, resource.getrlimit(resource.RLIMIT_CORE)[1]))
     rng = random.Random(20261208)
     pairs = list(zip(make_user_ids(rng, PAIRS, "ABCDEFGH"), make_user_ids(rng, PAIRS, "abcdefgh")))
     versions = [[make_attributes(rng) + pair for pair in pairs] for _ in range(2)]
@@ -57,21 +108,50 @@ def run_test(workdir, bin_dir):
     run_ok(["telvemu", "create", SERVER], workdir, env)
     run_ok(["telvdelegate", "-i", "v0.txt", SERVER], workdir, env)
 
-    for run in range(RUNS):
-        sig = (signal.SIGINT, signal.SIGTERM)[run % 2]
+    for run in range(RUNS + 1):
+        sigs, ignored, lock = (SIGNALS[run % len(SIGNALS)], SECOND), (), None
         # Some lines before the end, so that the signal always comes first.
-        status = interrupted_load(workdir, env, "v%d.txt" % (run % 2 ^ 1),
-                                  rng.randint(1, PAIRS - 50), sig)
-        if status != -sig:
-            raise Failure("run %d: the load got %s but exited %d" % (run, sig.name, status))
+        count = rng.randint(1, PAIRS - 50)
+        if run % 3 == 2:
+            run_ok(["telvemu", "fault", SERVER, "save", *pairs[0], "42", "1"], workdir, env)
+            count, lock = 1, sqlite3.connect(database, isolation_level=None)
+        if run == RUNS:
+            sigs = ignored = (signal.SIGHUP, signal.SIGINT)
+        with open(os.path.join(workdir, "v%d.txt" % (run % 2 ^ 1)), "rb") as listing:
+            status, _ = interrupted(["-i", "-", SERVER], workdir, env, b"Replace existing", count,
+                                    sigs, listing.read(), ignored, lock)
+        if status != (0 if ignored else -sigs[0]):
+            raise Failure("run %d: the load got %s but exited %d" % (run, sigs, status))
         rows = [row for _, row in read_database(database)]
         stored = collections.Counter((fold(row[5]), fold(row[6])) for row in rows)
         wrong = [row for row in rows if row not in allowed[(fold(row[5]), fold(row[6]))]]
         missing = [pair for pair in allowed if stored[pair] != 1]
         if missing or wrong:
             raise Failure("run %d, after %s: pairs not there exactly once: %s; rows with values"
-                          " of neither file: %s" % (run, sig.name, missing[:5], wrong[:5]))
+                          " of neither file: %s" % (run, sigs, missing[:5], wrong[:5]))
     print("%d interrupted loads, every pair kept" % RUNS)
+
+    big = os.path.join(workdir, "servers", "big.db")
+    run_ok(["telvemu", "create", "big"], workdir, env)
+    run_ok(["telvemu", "seed", "big", "12000", "3"], workdir, env)
+    for run, sig in enumerate(SIGNALS * 2 + (signal.SIGTERM,)):
+        stalled = run == len(SIGNALS) * 2
+        if stalled:  # ten thousand more to delete, whatever the others removed
+            run_ok(["telvemu", "seed", "big", "10000", "4"], workdir, env)
+        before = pairs_on(big)
+        status, lines = stalled_delete(workdir, env) if stalled else interrupted(
+            ["-d", "big", "*", "*"], workdir, env, b"Delegate removed", rng.randint(1, 60),
+            (sig, SECOND))
+        reported = collections.Counter(m.groups() for m in map(REMOVED.match, lines) if m)
+        removed = before - pairs_on(big)
+        # Only the stalled delete may give up a line: that of its last removal.
+        if status != -sig or reported - removed or sum((removed - reported).values()) > stalled:
+            raise Failure("delete %d, after %s: exited %d; not reported: %s; reported, not removed:"
+                          " %s" % (run, sig, status, list(removed - reported)[:5],
+                                   list(reported - removed)[:5]))
+    print("%d interrupted deletes, every removal reported; the last, of %d delegations, stalled"
+          " and gave up %d line" % (run + 1, sum(before.values()),
+                                    sum((removed - reported).values())))
 
 
 def main():

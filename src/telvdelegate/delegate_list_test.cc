@@ -10,9 +10,9 @@
 
 namespace {
 
-// What the emulated library reports of lists left open when the server
-// handle closes, after body has used the handle of a server of two
-// delegations.
+// What the emulated library reports of the caller's faults while body uses
+// the handle of a server of two delegations, and of lists left open when
+// the handle closes.
 std::string openListsAfter(const std::function<void(uint32_t)>& body) {
   char folder[] = "/tmp/delegate_list_test.XXXXXX";
   EXPECT_NE(mkdtemp(folder), nullptr);
@@ -24,8 +24,8 @@ std::string openListsAfter(const std::function<void(uint32_t)>& body) {
   uint32_t error = 0;
   uint32_t server = TelvCreateServerHandle("srv", 4, &error);
   EXPECT_NE(server, 0u);
-  body(server);
   testing::internal::CaptureStderr();
+  body(server);
   TelvCloseServerHandle(server);
   std::string report = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::system(("rm -rf " + std::string(folder)).c_str()), 0);

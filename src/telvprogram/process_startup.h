@@ -5,8 +5,9 @@
 
 // Call first in main. On Windows the system reports its own failures to
 // the program instead of in a message box (a missing DLL, a drive without
-// a disk), since a scheduled job has no one to answer one. Elsewhere it
-// does nothing.
+// a disk), since a scheduled job has no one to answer one. Everywhere the
+// program takes over the interruptions, so that a unit can hold them
+// whenever one arrives (interruptions.h).
 void prepareProcess();
 
 #endif  // TELVPROGRAM_PROCESS_STARTUP_H_
