@@ -188,11 +188,13 @@ def run(command, workdir, env):
     return lines
 
 
-def write_wrapper(wrapdir, name, words):
-    """Writes the script wrapdir/name, which execs words with its arguments."""
+def write_wrapper(wrapdir, name, words, prelude=""):
+    """Writes the script wrapdir/name, which runs the shell lines of prelude,
+    then execs words with its arguments."""
     path = os.path.join(wrapdir, name)
     with open(path, "w") as f:
-        f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
+        f.write("#!/bin/sh\n%sexec %s \"$@\"\n"
+                % (prelude, " ".join(shlex.quote(w) for w in words)))
     os.chmod(path, 0o755)
 
 
@@ -214,8 +216,11 @@ def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
         arguments.append("--suppressions=" + suppressions)
     for name in PROGRAMS:
         program = os.path.join(bindir, name)
-        log = os.path.join(logdir, name + ".%p.log")
-        write_wrapper(wrapdir, name, arguments + ["--log-file=" + log, program])
+        # The shell opens the log, as descriptor 9: valgrind would open it on
+        # the lowest free one, and so hand a standard stream that the command
+        # closed to the program as open. $$ is valgrind's process ID.
+        write_wrapper(wrapdir, name, arguments + ["--log-fd=9", program],
+                      "exec 9>%s/%s.$$.log\n" % (shlex.quote(logdir), name))
 
 
 def write_wine_wrappers(wine, bindir, wrapdir):
