@@ -18,6 +18,20 @@ telvemu plainly. Output lines that lack a final line end are marked
 " (no-eol)". The build date in the banner is checked for its form and shown
 as "@DATE@", since it changes with every build.
 
+An expected output line may be a macro for lines that frame a run, so that
+a transcript compares every line of a run without restating its frame:
+
+  @BANNER@               the title, "Version 1.0 [Built: @DATE@]", ""
+  @CONNECTED server@     those of @BANNER@, the library's own API version,
+                         "Server: server", the "Connecting", "Connect(1)"
+                         and "Connected" lines for server, ""
+  @DISCONNECTED server@  "", "Disconnect from Telvane server: server,
+                         server", "Disconnected"
+
+A frame that differs (a retry, another API version, the server's own name
+in the disconnect line) is written out. NAME.t.err (below) writes each
+whole frame as its macro, so that it can replace the transcript as it is.
+
 On a difference the actual transcript is written beside the file as
 NAME.t.err (NAME.valgrind.t.err with --valgrind, NAME.wine.t.err with
 --wine), and a unified diff is
@@ -75,6 +89,11 @@ from emulated_servers import environment, mask_build_date
 STATUS = re.compile(r"^\[(\d+)\]$")
 CALLER_FAULT = re.compile(r"telvemu: caller fault: ")
 COMMAND_TIMEOUT_SECONDS = 300
+# The lines that frame a run, which a transcript may write as macros.
+MACRO = re.compile(r"^@(BANNER|(?:CONNECTED|DISCONNECTED) .+)@$")
+BANNER = ["TelvDelegate - Manage in-box delegates on a Telvane server",
+          "Version 1.0 [Built: @DATE@]", ""]
+DISCONNECT = "Disconnect from Telvane server: "
 
 # The programs a transcript runs by name, which --valgrind and --wine wrap.
 PROGRAMS = ("telvdelegate", "telvemu")
@@ -86,6 +105,42 @@ SKIP_STATUS = 77
 VALGRIND_SKIP = re.compile(r"valgrind: skip\b")
 ERROR_SUMMARY = re.compile(rb"^==\d+== ERROR SUMMARY: ([0-9,]+) errors? from", re.M)
 LOST = re.compile(rb"^==\d+== +(definitely|indirectly) lost: ([0-9,]+) bytes", re.M)
+
+
+def frame(line):
+    """The lines that a macro line stands for, or None for any other line."""
+    match = MACRO.match(line)
+    if match is None:
+        return None
+    kind, _, name = match.group(1).partition(" ")
+    if kind == "DISCONNECTED":
+        return ["", "%s%s, %s" % (DISCONNECT, name, name), "Disconnected"]
+    if kind == "BANNER":
+        return BANNER
+    # The emulated library's own version stamp, unless TELVEMU_API_VERSION sets one.
+    return BANNER + ["Telvane API version: 12/06/2008 00:00:00Z", "Server: " + name,
+                     "Connecting to Telvane server: " + name,
+                     "Connect(1) to Telvane server: " + name,
+                     "Connected to Telvane server:  " + name, ""]
+
+
+def fold(lines):
+    """lines with each whole frame in them written as its macro."""
+    folded, i = [], 0
+    while i < len(lines):
+        # Each name is read where it would stand; frame() checks the rest.
+        server = lines[i + 4][len("Server: "):] if i + 4 < len(lines) else ""
+        names = lines[i + 1][len(DISCONNECT):] if i + 1 < len(lines) else ""
+        for macro in ("@CONNECTED %s@" % server, "@BANNER@",
+                      "@DISCONNECTED %s@" % names[:len(names) // 2 - 1]):
+            framed = frame(macro)
+            if framed and lines[i:i + len(framed)] == framed:
+                break
+        else:
+            macro, framed = lines[i], [lines[i]]
+        folded.append(macro)
+        i += len(framed)
+    return folded
 
 
 def parse(lines):
@@ -133,11 +188,13 @@ def run(command, workdir, env):
     return lines
 
 
-def write_wrapper(wrapdir, name, words):
-    """Writes the script wrapdir/name, which execs words with its arguments."""
+def write_wrapper(wrapdir, name, words, prelude=""):
+    """Writes the script wrapdir/name, which runs the shell lines of prelude,
+    then execs words with its arguments."""
     path = os.path.join(wrapdir, name)
     with open(path, "w") as f:
-        f.write("#!/bin/sh\nexec %s \"$@\"\n" % " ".join(shlex.quote(w) for w in words))
+        f.write("#!/bin/sh\n%sexec %s \"$@\"\n"
+                % (prelude, " ".join(shlex.quote(w) for w in words)))
     os.chmod(path, 0o755)
 
 
@@ -159,8 +216,11 @@ def write_valgrind_wrappers(valgrind, bindir, wrapdir, logdir):
         arguments.append("--suppressions=" + suppressions)
     for name in PROGRAMS:
         program = os.path.join(bindir, name)
-        log = os.path.join(logdir, name + ".%p.log")
-        write_wrapper(wrapdir, name, arguments + ["--log-file=" + log, program])
+        # The shell opens the log, as descriptor 9: valgrind would open it on
+        # the lowest free one, and so hand a standard stream that the command
+        # closed to the program as open. $$ is valgrind's process ID.
+        write_wrapper(wrapdir, name, arguments + ["--log-fd=9", program],
+                      "exec 9>%s/%s.$$.log\n" % (shlex.quote(logdir), name))
 
 
 def write_wine_wrappers(wine, bindir, wrapdir):
@@ -271,16 +331,22 @@ def main():
         env.update(WINEPREFIX=os.path.abspath(options.wine_prefix), WINEDEBUG="-all")
         start_wine_server(options.wine, env)
 
+    expanded = []
     actual = []
+    folded = []
     problems = []
     caller_faults = []
     valgrind_runs = 0
     try:
-        for kind, text, _ in blocks:
-            actual.append(text if kind == "comment" else "  $ " + text)
+        for kind, text, lines in blocks:
+            for transcript in (expanded, actual, folded):
+                transcript.append(text if kind == "comment" else "  $ " + text)
             if kind == "command":
+                expanded.extend("  " + line for macro in lines
+                                for line in frame(macro) or [macro])
                 output = run(text, workdir, env)
                 actual.extend("  " + line for line in output)
+                folded.extend("  " + line for line in fold(output))
                 caller_faults.extend((text, line) for line in output if CALLER_FAULT.search(line))
                 if valgrind_dir:
                     valgrind_runs += len(os.listdir(logdir))
@@ -305,7 +371,10 @@ def main():
     elif valgrind_dir and not problems:
         print("valgrind: %d runs of telvdelegate and telvemu, no errors, no leaks" % valgrind_runs)
 
+    # A transcript without a last line end still differs from the output.
+    expanded_text = "\n".join(expanded) + ("\n" if expected_text.endswith("\n") else "")
     actual_text = "".join(line + "\n" for line in actual)
+    folded_text = "".join(line + "\n" for line in folded)
     # The valgrind run has a file of its own, since ctest may run it beside
     # the plain run of the same transcript.
     stem = options.transcript[:-2] if options.transcript.endswith(".t") else options.transcript
@@ -315,16 +384,16 @@ def main():
         err_path = stem + ".wine.t.err"
     else:
         err_path = options.transcript + ".err"
-    if actual_text == expected_text:
+    if actual_text == expanded_text:
         if os.path.exists(err_path):
             os.remove(err_path)
         return status
     with open(err_path, "w", encoding="latin-1") as f:
-        f.write(actual_text)
+        f.write(folded_text)
     sys.stdout.writelines(
         difflib.unified_diff(
             expected_text.splitlines(True),
-            actual_text.splitlines(True),
+            folded_text.splitlines(True),
             options.transcript,
             err_path,
         )

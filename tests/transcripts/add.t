@@ -3,22 +3,12 @@ of one preset, and stores the user IDs as they were typed.
 
   $ telvemu create srv1
   $ telvdelegate -aa srv1 alice Bob carol
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: srv1
-  Connecting to Telvane server: srv1
-  Connect(1) to Telvane server: srv1
-  Connected to Telvane server:  srv1
-  
+  @CONNECTED srv1@
   Delegate loaded: alice <- Bob
   Delegate loaded: alice <- carol
   
   Delegates added:2, errors:0
-  
-  Disconnect from Telvane server: srv1, srv1
-  Disconnected
+  @DISCONNECTED srv1@
   $ telvemu dump srv1
   1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice Bob
   2 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol
@@ -26,21 +16,36 @@ of one preset, and stores the user IDs as they were typed.
 Each preset stores type code 2 and its own four masks.
 
   $ telvemu create srv2
-  $ telvdelegate -aa srv2 all d | sed -n 10,20p
+  $ telvdelegate -aa srv2 all d
+  @CONNECTED srv2@
   Delegate loaded: all <- d
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv2, srv2
-  Disconnected
-  $ telvdelegate -ae srv2 editor d | sed -n 10p
+  @DISCONNECTED srv2@
+  $ telvdelegate -ae srv2 editor d
+  @CONNECTED srv2@
   Delegate loaded: editor <- d
-  $ telvdelegate -an srv2 none d | sed -n 10p
+  
+  Delegates added:1, errors:0
+  @DISCONNECTED srv2@
+  $ telvdelegate -an srv2 none d
+  @CONNECTED srv2@
   Delegate loaded: none <- d
-  $ telvdelegate -ao srv2 owner d | sed -n 10p
+  
+  Delegates added:1, errors:0
+  @DISCONNECTED srv2@
+  $ telvdelegate -ao srv2 owner d
+  @CONNECTED srv2@
   Delegate loaded: owner <- d
-  $ telvdelegate -ar srv2 reviewer d | sed -n 10p
+  
+  Delegates added:1, errors:0
+  @DISCONNECTED srv2@
+  $ telvdelegate -ar srv2 reviewer d
+  @CONNECTED srv2@
   Delegate loaded: reviewer <- d
+  
+  Delegates added:1, errors:0
+  @DISCONNECTED srv2@
   $ telvemu dump srv2
   1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF all d
   2 0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 editor d
@@ -50,52 +55,63 @@ Each preset stores type code 2 and its own four masks.
 
 -l changes nothing about adding, and a later preset replaces an earlier one.
 
-  $ telvdelegate -l -aa -ar srv2 reviewer2 d | sed -n 10,20p
+  $ telvdelegate -l -aa -ar srv2 reviewer2 d
+  @CONNECTED srv2@
   Delegate loaded: reviewer2 <- d
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv2, srv2
-  Disconnected
-  $ telvemu dump srv2 | tail -1
+  @DISCONNECTED srv2@
+  $ telvemu dump srv2
+  1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF all d
+  2 0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 editor d
+  3 0002 00000000 00000000 00000000 00000000 none d
+  4 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF owner d
+  5 0002 0FFFFFFF 00000000 00000000 00000000 reviewer d
   6 0002 0FFFFFFF 00000000 00000000 00000000 reviewer2 d
 
 A delegator with a wildcard refuses the whole add, with no summary.
 
   $ telvemu create srv3
-  $ telvdelegate -aa srv3 'al*' bob | sed -n 10,20p
+  $ telvdelegate -aa srv3 'al*' bob
+  @CONNECTED srv3@
   Delegator user-ID to add cannot contain wildcards: al*
-  
-  Disconnect from Telvane server: srv3, srv3
-  Disconnected
-  $ telvdelegate -aa srv3 'al?ce' bob | sed -n 10p
+  @DISCONNECTED srv3@
+  [2]
+  $ telvdelegate -aa srv3 'al?ce' bob
+  @CONNECTED srv3@
   Delegator user-ID to add cannot contain wildcards: al?ce
+  @DISCONNECTED srv3@
+  [2]
 
 An empty delegator (an unset shell variable) refuses the whole add too; an
 empty delegate is refused alone, before the wildcard test, and counts
 nothing.
 
   $ telvemu create srv6
-  $ telvdelegate -aa srv6 "$BOSS" bob | sed -n 10,20p
+  $ telvdelegate -aa srv6 "$BOSS" bob
+  @CONNECTED srv6@
   Delegator user-ID to add cannot be empty
-  
-  Disconnect from Telvane server: srv6, srv6
-  Disconnected
-  $ telvdelegate -aa srv6 boss '' bob | sed -n 10,20p
+  @DISCONNECTED srv6@
+  [2]
+  $ telvdelegate -aa srv6 boss '' bob
+  @CONNECTED srv6@
   Delegatee user-ID to add cannot be empty
   Delegate loaded: boss <- bob
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv6, srv6
-  Disconnected
-  $ telvdelegate -d srv6 boss bob | sed -n 10p
+  @DISCONNECTED srv6@
+  [2]
+  $ telvdelegate -d srv6 boss bob
+  @CONNECTED srv6@
   Delegate removed:  boss <- bob
+  Delegates removed: 1
+  @DISCONNECTED srv6@
 
 A delegate with a wildcard is refused alone and counts nothing, even when
 it is also too long; the others are added.
 
-  $ telvdelegate -aa srv3 alice 'b*' bob '?' 'much-too-long-a-user-id-*' carol | sed -n 10,30p
+  $ telvdelegate -aa srv3 alice 'b*' bob '?' 'much-too-long-a-user-id-*' carol
+  @CONNECTED srv3@
   Delegatee user-ID to add cannot contain wildcards: b*
   Delegate loaded: alice <- bob
   Delegatee user-ID to add cannot contain wildcards: ?
@@ -103,9 +119,8 @@ it is also too long; the others are added.
   Delegate loaded: alice <- carol
   
   Delegates added:2, errors:0
-  
-  Disconnect from Telvane server: srv3, srv3
-  Disconnected
+  @DISCONNECTED srv3@
+  [2]
   $ telvemu dump srv3
   1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice bob
   2 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol
@@ -115,57 +130,56 @@ added, one of 22 is reported with its first 21 and counted as an error,
 which the exit status tells too.
 
   $ telvemu create srv4
-  $ telvdelegate -ar srv4 alice abcdefghijklmnopqrstu abcdefghijklmnopqrstuv | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
+  $ telvdelegate -ar srv4 alice abcdefghijklmnopqrstu abcdefghijklmnopqrstuv
+  @CONNECTED srv4@
   Delegate loaded: alice <- abcdefghijklmnopqrstu
   Delegate name is too long: abcdefghijklmnopqrstuv / abcdefghijklmnopqrstu
   
   Delegates added:1, errors:1
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
-  status 2
+  @DISCONNECTED srv4@
+  [2]
   $ telvemu dump srv4
   1 0002 0FFFFFFF 00000000 00000000 00000000 alice abcdefghijklmnopqrstu
 
 A delegator of 22 characters is reported for every delegate that passed the
 wildcard test, and nothing is added.
 
-  $ telvdelegate -ar srv4 ABCDEFGHIJKLMNOPQRSTUV x 'y*' abcdefghijklmnopqrstuvwxyz z | sed -n 10,30p
+  $ telvdelegate -ar srv4 ABCDEFGHIJKLMNOPQRSTUV x 'y*' abcdefghijklmnopqrstuvwxyz z
+  @CONNECTED srv4@
   Delegator name is too long: ABCDEFGHIJKLMNOPQRSTUV / ABCDEFGHIJKLMNOPQRSTU
   Delegatee user-ID to add cannot contain wildcards: y*
   Delegator name is too long: ABCDEFGHIJKLMNOPQRSTUV / ABCDEFGHIJKLMNOPQRSTU
   Delegator name is too long: ABCDEFGHIJKLMNOPQRSTUV / ABCDEFGHIJKLMNOPQRSTU
   
   Delegates added:0, errors:3
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
+  @DISCONNECTED srv4@
+  [2]
   $ telvemu dump srv4 | wc -l
   1
 
 User IDs print as they are, never as a format.
 
-  $ telvdelegate -an srv4 '%s%n%x' '%d' | sed -n 10,30p
+  $ telvdelegate -an srv4 '%s%n%x' '%d'
+  @CONNECTED srv4@
   Delegate loaded: %s%n%x <- %d
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
-  $ telvemu dump srv4 | tail -1
+  @DISCONNECTED srv4@
+  $ telvemu dump srv4
+  1 0002 0FFFFFFF 00000000 00000000 00000000 alice abcdefghijklmnopqrstu
   2 0002 00000000 00000000 00000000 00000000 %s%n%x %d
 
 A failed save is reported and counted as an error; the others go on.
 
   $ telvemu create srv5
   $ telvemu fault srv5 save alice BOB 10005
-  $ telvdelegate -aa srv5 alice bob carol | sed -n 10,30p
+  $ telvdelegate -aa srv5 alice bob carol
+  @CONNECTED srv5@
   Can't load delegate info (10005): alice <- bob
   Delegate loaded: alice <- carol
   
   Delegates added:1, errors:1
-  
-  Disconnect from Telvane server: srv5, srv5
-  Disconnected
+  @DISCONNECTED srv5@
+  [2]
   $ telvemu dump srv5
   1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol

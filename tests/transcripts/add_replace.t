@@ -5,14 +5,13 @@ keeps the user IDs as typed.
   $ telvemu create srv1
   $ telvemu add srv1 Alice Bob 0002 1 2 3 4
   $ telvemu add srv1 alice carol
-  $ telvdelegate -an srv1 ALICE bob | sed -n 10,30p
+  $ telvdelegate -an srv1 ALICE bob
+  @CONNECTED srv1@
   Replace existing delegate: ALICE <- bob
   Delegate loaded: ALICE <- bob
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv1, srv1
-  Disconnected
+  @DISCONNECTED srv1@
   $ telvemu dump srv1
   2 0002 0FFFFFFF 00000000 00000000 00000000 alice carol
   3 0002 00000000 00000000 00000000 00000000 ALICE bob
@@ -21,15 +20,14 @@ When the server holds the pair twice, both copies go, each with its own
 replace line, and the pair is counted once.
 
   $ telvemu demo
-  $ telvdelegate -ao demo FRONTDESK jmiller | sed -n 10,30p
+  $ telvdelegate -ao demo FRONTDESK jmiller
+  @CONNECTED demo@
   Replace existing delegate: FRONTDESK <- jmiller
   Replace existing delegate: FRONTDESK <- jmiller
   Delegate loaded: FRONTDESK <- jmiller
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
   $ telvemu dump demo | grep -i 'frontdesk'
   9 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF FRONTDESK jmiller
 
@@ -39,16 +37,15 @@ changes nothing.
 
   $ telvemu demo
   $ telvemu dump demo > before.txt
-  $ telvdelegate -n -ao demo FRONTDESK jmiller | sed -n 10,30p
+  $ telvdelegate -n -ao demo FRONTDESK jmiller
+  @CONNECTED demo@
   Replace existing delegate: FRONTDESK <- jmiller
   Replace existing delegate: FRONTDESK <- jmiller (unchanged)
   Delegate to load: FRONTDESK <- jmiller
   
   Delegates to add:1, errors:0
   Dry run: nothing was changed on the server.
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
   $ telvemu dump demo | cmp - before.txt && echo unchanged
   unchanged
 
@@ -56,12 +53,13 @@ Only the pair counts: the delegate's other delegators, and the delegator's
 other delegates, stay.
 
   $ telvemu demo
-  $ telvdelegate -ar demo Support anna.schmidt | sed -n 10,14p
+  $ telvdelegate -ar demo Support anna.schmidt
+  @CONNECTED demo@
   Replace existing delegate: Support <- anna.schmidt
   Delegate loaded: Support <- anna.schmidt
   
   Delegates added:1, errors:0
-  
+  @DISCONNECTED demo@
   $ telvemu dump demo | grep anna
   2 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
   9 0002 0FFFFFFF 00000000 00000000 00000000 Support anna.schmidt
@@ -72,15 +70,15 @@ the summary counts neither an addition nor an error for it.
   $ telvemu create srv2
   $ telvemu add srv2 alice bob
   $ telvemu fault srv2 delete 1 10003
-  $ telvdelegate -aa srv2 alice bob carol | sed -n 10,30p
+  $ telvdelegate -aa srv2 alice bob carol
+  @CONNECTED srv2@
   Replace existing delegate: alice <- bob
   Can't remove delegate (10003): alice <- bob
   Delegate loaded: alice <- carol
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv2, srv2
-  Disconnected
+  @DISCONNECTED srv2@
+  [2]
   $ telvemu dump srv2
   1 0002 0FFFFFFF 00000000 00000000 00000000 alice bob
   2 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol
@@ -92,16 +90,16 @@ is reported and the new delegation is still saved and counted.
   $ telvemu add srv3 alice bob
   $ telvemu add srv3 ALICE BOB
   $ telvemu fault srv3 delete 2 10003
-  $ telvdelegate -aa srv3 alice bob | sed -n 10,30p
+  $ telvdelegate -aa srv3 alice bob
+  @CONNECTED srv3@
   Replace existing delegate: alice <- bob
   Replace existing delegate: alice <- bob
   Can't remove delegate (10003): ALICE <- BOB
   Delegate loaded: alice <- bob
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv3, srv3
-  Disconnected
+  @DISCONNECTED srv3@
+  [2]
   $ telvemu dump srv3
   2 0002 0FFFFFFF 00000000 00000000 00000000 ALICE BOB
   3 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice bob
@@ -112,13 +110,12 @@ saved without the check.
   $ telvemu create srv4
   $ telvemu add srv4 alice bob
   $ telvemu fault srv4 list 10004 bob
-  $ telvdelegate -aa srv4 alice bob | sed -n 10,30p
+  $ telvdelegate -aa srv4 alice bob
+  @CONNECTED srv4@
   Delegate loaded: alice <- bob
   
   Delegates added:1, errors:0
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
+  @DISCONNECTED srv4@
   $ telvemu dump srv4
   1 0002 0FFFFFFF 00000000 00000000 00000000 alice bob
   2 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice bob
@@ -132,7 +129,8 @@ counted as an error.
   $ telvemu add srv5 Alice BOB 0004 5 6 7 8
   $ telvemu add srv5 alice carol
   $ telvemu fault srv5 save alice bob 10005 1
-  $ telvdelegate -aa srv5 alice bob carol | sed -n 10,30p
+  $ telvdelegate -aa srv5 alice bob carol
+  @CONNECTED srv5@
   Replace existing delegate: alice <- bob
   Replace existing delegate: alice <- bob
   Can't load delegate info (10005): alice <- bob
@@ -142,9 +140,8 @@ counted as an error.
   Delegate loaded: alice <- carol
   
   Delegates added:1, errors:1
-  
-  Disconnect from Telvane server: srv5, srv5
-  Disconnected
+  @DISCONNECTED srv5@
+  [2]
   $ telvemu dump srv5
   4 0003 00000001 00000002 00000003 00000004 alice Bob
   5 0004 00000005 00000006 00000007 00000008 Alice BOB
@@ -157,7 +154,8 @@ When saving the old one back fails too, that is said for each copy.
   $ telvemu add srv6 ALICE BOB 0004 5 6 7 8
   $ telvemu add srv6 ALICE Carol 0004 5 6 7 8
   $ telvemu fault srv6 save alice bob 10005 2
-  $ telvdelegate -aa srv6 alice bob carol | sed -n 10,30p
+  $ telvdelegate -aa srv6 alice bob carol
+  @CONNECTED srv6@
   Replace existing delegate: alice <- bob
   Replace existing delegate: alice <- bob
   Can't load delegate info (10005): alice <- bob
@@ -167,21 +165,20 @@ When saving the old one back fails too, that is said for each copy.
   Delegate loaded: alice <- carol
   
   Delegates added:1, errors:1
-  
-  Disconnect from Telvane server: srv6, srv6
-  Disconnected
+  @DISCONNECTED srv6@
+  [2]
   $ telvemu dump srv6
   4 0004 00000005 00000006 00000007 00000008 ALICE BOB
   5 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol
   $ telvemu fault srv6 save alice bob 10005
-  $ telvdelegate -aa srv6 alice bob | sed -n 10,30p
+  $ telvdelegate -aa srv6 alice bob
+  @CONNECTED srv6@
   Replace existing delegate: alice <- bob
   Can't load delegate info (10005): alice <- bob
   Can't restore delegate (10005): ALICE <- BOB
   
   Delegates added:0, errors:1
-  
-  Disconnect from Telvane server: srv6, srv6
-  Disconnected
+  @DISCONNECTED srv6@
+  [2]
   $ telvemu dump srv6
   5 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol

@@ -12,14 +12,26 @@ server's own.
   $ telvemu add srv1 '#not-a-comment' ';nor-this' 0002 1 2 3 4
   $ telvemu add srv1 0002 FFFF 0002 1 2 3 4
   $ telvemu add srv1 "$(printf 'caf\303\251')" "$(printf '\341\274\200')" 0002 5 6 7 8
-  $ telvdelegate -o backup.txt srv1 | sed -n 10,13p
+  $ telvdelegate -o backup.txt srv1
+  @CONNECTED srv1@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:7, delegates:8
-  
+  @DISCONNECTED srv1@
   $ telvemu create srv2
-  $ telvdelegate -i backup.txt srv2 | sed -n '/^Delegates added/p'
+  $ telvdelegate -i backup.txt srv2
+  @CONNECTED srv2@
+  Delegate loaded: #not-a-comment <- ;nor-this
+  Delegate loaded: %s%n <- a*b?
+  Delegate loaded: 0002 <- FFFF
+  Delegate loaded: abcdefghijklmnopqrstu <- ABCDEFGHIJKLMNOPQRSTU
+  Delegate loaded: alice <- bob
+  Delegate loaded: alice <- Carol
+  Delegate loaded: Bob <- alice
+  Delegate loaded: café <- ἀ
+  
   Delegates added:8, lines:9 errors:0
+  @DISCONNECTED srv2@
   $ telvemu dump srv1 | cut -d' ' -f2- | sort > before.txt
   $ telvemu dump srv2 | cut -d' ' -f2- | sort > after.txt
   $ cmp before.txt after.txt && wc -l < after.txt
@@ -38,7 +50,8 @@ which would replace the line before it.
   $ telvemu add standby Sales anna.schmidt
   $ telvemu add standby frontdesk jmiller
   $ telvemu dump standby > before.txt
-  $ telvdelegate -n -i demo.txt standby | sed -n 10,30p
+  $ telvdelegate -n -i demo.txt standby
+  @CONNECTED standby@
   Delegate to load: Accounting <- BKowalski
   Delegate to load: CEO-Office <- PLarsen
   Replace existing delegate: FrontDesk <- JMiller
@@ -53,9 +66,7 @@ which would replace the line before it.
   
   Delegates to add:8, lines:9 errors:0
   Dry run: nothing was changed on the server.
-  
-  Disconnect from Telvane server: standby, standby
-  Disconnected
+  @DISCONNECTED standby@
   $ telvemu dump standby | cmp - before.txt && echo unchanged
   unchanged
 
@@ -76,8 +87,11 @@ each run of repeats reduced to its last line.
   111
   $ grep -c '^Delegate loaded: ' load.txt
   3000
-  $ sed -n '/^Delegates added/p' load.txt
+  $ grep -v '^Replace existing delegate: \|^Delegate loaded: ' load.txt
+  @CONNECTED copy@
+  
   Delegates added:3000, lines:3001 errors:0
+  @DISCONNECTED copy@
   $ python3 -c "import sys; lines = open('big.txt').read().splitlines(); kept = [l for i, l in enumerate(lines) if not lines[i + 1:i + 2] or not lines[i + 1].endswith(' *')]; sys.stdout.write(''.join((l[:-2] if l.endswith(' *') else l) + '\n' for l in kept))" > expected.txt
   $ telvdelegate -o copy.txt copy > /dev/null && cmp expected.txt copy.txt && wc -l < copy.txt
   2890

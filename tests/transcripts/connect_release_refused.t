@@ -4,9 +4,7 @@ and closed when the tool is destroyed; the run ends with status 1.
   $ telvemu create srv1
   $ telvemu fault srv1 release 1
   $ telvdelegate srv1
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Telvane API version: 12/06/2008 00:00:00Z
   Server: srv1
   Connecting to Telvane server: srv1

@@ -5,9 +5,7 @@ the two empty lines.
   $ telvemu create srv1
   $ telvemu fault srv1 connect 2 -1073741819 'Server is busy, try again later'
   $ TELVEMU_SLEEP_LOG=sleep.log telvdelegate srv1
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Telvane API version: 12/06/2008 00:00:00Z
   Server: srv1
   Connecting to Telvane server: srv1
@@ -21,19 +19,19 @@ the two empty lines.
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
-  
-  Disconnect from Telvane server: srv1, srv1
-  Disconnected
+  @DISCONNECTED srv1@
   $ cat sleep.log
   Sleep(10000)
   Sleep(10000)
 
 The refusals are used up: the next run connects at once and waits not at all.
 
-  $ TELVEMU_SLEEP_LOG=sleep2.log telvdelegate srv1 | sed -n 6,8p
-  Connecting to Telvane server: srv1
-  Connect(1) to Telvane server: srv1
-  Connected to Telvane server:  srv1
+  $ TELVEMU_SLEEP_LOG=sleep2.log telvdelegate srv1
+  @CONNECTED srv1@
+  Retrieving in-box delegates list...
+  Sorting delegates list...
+  delegators:0, delegates:0
+  @DISCONNECTED srv1@
   $ ls sleep2.log
   ls: cannot access 'sleep2.log': No such file or directory
   [2]

@@ -4,15 +4,7 @@ reports it.
   $ telvemu create srv1
   $ telvemu fault srv1 name FAXSRV-MAIN.corp.example
   $ telvdelegate srv1
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: srv1
-  Connecting to Telvane server: srv1
-  Connect(1) to Telvane server: srv1
-  Connected to Telvane server:  srv1
-  
+  @CONNECTED srv1@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
@@ -25,15 +17,7 @@ disconnect line shows "-" in its place.
 
   $ telvemu fault srv1 info -5
   $ telvdelegate srv1
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: srv1
-  Connecting to Telvane server: srv1
-  Connect(1) to Telvane server: srv1
-  Connected to Telvane server:  srv1
-  
+  @CONNECTED srv1@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
@@ -42,9 +26,21 @@ disconnect line shows "-" in its place.
   Disconnected
 
 The library's version stamp is an unsigned 32-bit count of seconds, shown
-as a date over its whole range, past 2038 too, on every build.
+as a date over its whole range, past 2038 too, on every build; each run
+differs from the one above in that line alone.
 
-  $ for stamp in 2147483648 3000000000 4294967295; do TELVEMU_API_VERSION=$stamp telvdelegate srv1 | sed -n 4p; done
-  Telvane API version: 01/19/2038 03:14:08Z
-  Telvane API version: 01/24/2065 05:20:00Z
-  Telvane API version: 02/07/2106 06:28:15Z
+  $ telvdelegate srv1 > usual.txt
+  $ for stamp in 2147483648 3000000000 4294967295; do TELVEMU_API_VERSION=$stamp telvdelegate srv1 | diff usual.txt -; done
+  4c4
+  < Telvane API version: 12/06/2008 00:00:00Z
+  ---
+  > Telvane API version: 01/19/2038 03:14:08Z
+  4c4
+  < Telvane API version: 12/06/2008 00:00:00Z
+  ---
+  > Telvane API version: 01/24/2065 05:20:00Z
+  4c4
+  < Telvane API version: 12/06/2008 00:00:00Z
+  ---
+  > Telvane API version: 02/07/2106 06:28:15Z
+  [1]

@@ -3,9 +3,7 @@ wait of ten seconds, the last one included; the run ends with status 1 and
 no disconnect lines.
 
   $ TELVEMU_SLEEP_LOG=sleep.log telvdelegate nosuch
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Telvane API version: 12/06/2008 00:00:00Z
   Server: nosuch
   Connecting to Telvane server: nosuch
@@ -33,9 +31,7 @@ The same for a server that refuses every attempt with its own error.
   $ telvemu create srv1
   $ telvemu fault srv1 connect all -2147467259 'Unspecified failure'
   $ telvdelegate -s srv1 alice
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Telvane API version: 12/06/2008 00:00:00Z
   Server: srv1
   Connecting to Telvane server: srv1

@@ -4,15 +4,7 @@ second of their two equal pairs is marked as a repeat.
 
   $ telvemu demo
   $ telvdelegate demo
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: demo
-  Connecting to Telvane server: demo
-  Connect(1) to Telvane server: demo
-  Connected to Telvane server:  demo
-  
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
      1    1  Accounting BKowalski
@@ -24,9 +16,7 @@ second of their two equal pairs is marked as a repeat.
      6    7  Sales anna.schmidt
      7    8  Support anna.schmidt
   delegators:7, delegates:8
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
 
 Making the demo server again starts it afresh.
 

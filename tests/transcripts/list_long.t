@@ -5,15 +5,7 @@ too.
 
   $ telvemu demo
   $ telvdelegate -l demo
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: demo
-  Connecting to Telvane server: demo
-  Connect(1) to Telvane server: demo
-  Connected to Telvane server:  demo
-  
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   FORMAT 1
@@ -26,51 +18,29 @@ too.
   0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
   0002 00000000 00000000 00000000 00000000 Support anna.schmidt
   delegators:7, delegates:8
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
 
 An output file named "-" is standard output, in the long format.
 
   $ telvdelegate -o - demo 'f*'
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: demo
-  Connecting to Telvane server: demo
-  Connect(1) to Telvane server: demo
-  Connected to Telvane server:  demo
-  
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   FORMAT 1
   0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 FrontDesk JMiller
   0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF frontdesk JMiller *
   delegators:1, delegates:2
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
 
 A listing file holds just the header and the lines; the messages stay on
 standard output.
 
   $ telvdelegate -o demo.txt demo '*desk'
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: demo
-  Connecting to Telvane server: demo
-  Connect(1) to Telvane server: demo
-  Connected to Telvane server:  demo
-  
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:2, delegates:3
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
   $ cat demo.txt
   FORMAT 1
   0002 0FFFFFFF 0FFFFFFF 00000000 0FFFFFF9 FrontDesk JMiller
@@ -79,20 +49,18 @@ standard output.
 
 With no delegation to list, nothing at all is written, not even the header.
 
-  $ telvdelegate -l demo nobody | sed -n 10,30p
+  $ telvdelegate -l demo nobody
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
-  $ telvdelegate -o none.txt demo nobody | sed -n 10,30p
+  @DISCONNECTED demo@
+  $ telvdelegate -o none.txt demo nobody
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
-  
-  Disconnect from Telvane server: demo, demo
-  Disconnected
+  @DISCONNECTED demo@
   $ wc -c < none.txt
   0
 
@@ -102,13 +70,12 @@ full; the counters of the short format are not.
   $ telvemu create wide
   $ telvemu add wide alice bob 12345 0 1 80000000 FFFFFFFF
   $ telvemu add wide alice carol 0 abcdef 10 FFFFFFF 7
-  $ telvdelegate -l wide | sed -n 10,30p
+  $ telvdelegate -l wide
+  @CONNECTED wide@
   Retrieving in-box delegates list...
   Sorting delegates list...
   FORMAT 1
   12345 00000000 00000001 80000000 FFFFFFFF alice bob
   0000 00ABCDEF 00000010 0FFFFFFF 00000007 alice carol
   delegators:1, delegates:2
-  
-  Disconnect from Telvane server: wide, wide
-  Disconnected
+  @DISCONNECTED wide@

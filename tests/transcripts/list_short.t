@@ -5,30 +5,22 @@ nothing.
 
   $ telvemu create empty
   $ telvdelegate empty
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: empty
-  Connecting to Telvane server: empty
-  Connect(1) to Telvane server: empty
-  Connected to Telvane server:  empty
-  
+  @CONNECTED empty@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
-  
-  Disconnect from Telvane server: empty, empty
-  Disconnected
+  @DISCONNECTED empty@
 
 Arguments after the server name are delegator patterns, even when they look
 like options: "-l" here is a pattern that no delegator matches.
 
   $ telvemu demo
-  $ telvdelegate demo -l | sed -n 10,12p
+  $ telvdelegate demo -l
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
+  @DISCONNECTED demo@
 
 Case-folded groups and repeats. A repeat is a pair equal to the line
 before, ignoring case, within one group: the first line of a group never
@@ -45,7 +37,8 @@ Only A to Z fold, so "_" sorts before the letters.
   $ telvemu add groups a_b x
   $ telvemu add groups AAB x
   $ telvemu add groups Carol ZED
-  $ telvdelegate groups | sed -n 10,30p
+  $ telvdelegate groups
+  @CONNECTED groups@
   Retrieving in-box delegates list...
   Sorting delegates list...
      1    1  a_b x
@@ -58,9 +51,7 @@ Only A to Z fold, so "_" sorts before the letters.
      5    8  carol zed
      5    9  Carol ZED *
   delegators:5, delegates:9
-  
-  Disconnect from Telvane server: groups, groups
-  Disconnected
+  @DISCONNECTED groups@
 
 A user-ID field holds at most 21 characters. One filled to its last byte,
 without a terminator, lists as its first 21 characters, and sorts and groups
@@ -70,13 +61,12 @@ as them too.
   $ telvemu add long abcdefghijklmnopqrstu bob
   $ telvemu add long abcdefghijklmnopqrstuv BOB
   $ telvemu add long exactly21characters__ exactly22characters___
-  $ telvdelegate long | sed -n 10,30p
+  $ telvdelegate long
+  @CONNECTED long@
   Retrieving in-box delegates list...
   Sorting delegates list...
      1    1  abcdefghijklmnopqrstu bob
      1    2  abcdefghijklmnopqrstu BOB *
      2    3  exactly21characters__ exactly22characters__
   delegators:2, delegates:3
-  
-  Disconnect from Telvane server: long, long
-  Disconnected
+  @DISCONNECTED long@

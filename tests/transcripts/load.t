@@ -5,15 +5,7 @@ wrote it, on the server named, each with its own type code and masks.
   $ telvdelegate -o backup.txt demo > /dev/null
   $ telvemu create srv1
   $ telvdelegate -i backup.txt srv1
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
-  Telvane API version: 12/06/2008 00:00:00Z
-  Server: srv1
-  Connecting to Telvane server: srv1
-  Connect(1) to Telvane server: srv1
-  Connected to Telvane server:  srv1
-  
+  @CONNECTED srv1@
   Delegate loaded: Accounting <- BKowalski
   Delegate loaded: CEO-Office <- PLarsen
   Delegate loaded: FrontDesk <- JMiller
@@ -25,9 +17,7 @@ wrote it, on the server named, each with its own type code and masks.
   Delegate loaded: Support <- anna.schmidt
   
   Delegates added:8, lines:9 errors:0
-  
-  Disconnect from Telvane server: srv1, srv1
-  Disconnected
+  @DISCONNECTED srv1@
   $ telvemu dump srv1
   1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF Accounting BKowalski
   2 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF CEO-Office PLarsen
@@ -41,16 +31,15 @@ The file's lines pass through the delegator patterns, matched ignoring
 case; the others are skipped without a word, yet counted as lines.
 
   $ telvemu create srv2
-  $ telvdelegate -i backup.txt srv2 'f*' SALES | sed -n 10,30p
+  $ telvdelegate -i backup.txt srv2 'f*' SALES
+  @CONNECTED srv2@
   Delegate loaded: FrontDesk <- JMiller
   Replace existing delegate: frontdesk <- JMiller
   Delegate loaded: frontdesk <- JMiller
   Delegate loaded: Sales <- anna.schmidt
   
   Delegates added:3, lines:9 errors:0
-  
-  Disconnect from Telvane server: srv2, srv2
-  Disconnected
+  @DISCONNECTED srv2@
   $ telvemu dump srv2
   2 0002 0FFFFFFF 0FFFFFFF 0FFFFFFF 0FFFFFFF frontdesk JMiller
   3 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
@@ -58,34 +47,31 @@ case; the others are skipped without a word, yet counted as lines.
 A line whose pair is already on the server replaces it; the replace line
 comes first, and the pair is counted once.
 
-  $ telvdelegate -i backup.txt srv2 Sales | sed -n 10,30p
+  $ telvdelegate -i backup.txt srv2 Sales
+  @CONNECTED srv2@
   Replace existing delegate: Sales <- anna.schmidt
   Delegate loaded: Sales <- anna.schmidt
   
   Delegates added:1, lines:9 errors:0
-  
-  Disconnect from Telvane server: srv2, srv2
-  Disconnected
+  @DISCONNECTED srv2@
   $ telvemu dump srv2 | grep Sales
   4 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
 
 Standard input loads like a file.
 
   $ telvemu create srv3
-  $ telvdelegate -i - srv3 Support < backup.txt | sed -n 10,30p
+  $ telvdelegate -i - srv3 Support < backup.txt
+  @CONNECTED srv3@
   Delegate loaded: Support <- anna.schmidt
   
   Delegates added:1, lines:9 errors:0
-  
-  Disconnect from Telvane server: srv3, srv3
-  Disconnected
-  $ grep Helpdesk backup.txt | sed 's/^/FORMAT 1\n/' | telvdelegate -i - srv3 | sed -n 10,30p
+  @DISCONNECTED srv3@
+  $ grep Helpdesk backup.txt | sed 's/^/FORMAT 1\n/' | telvdelegate -i - srv3
+  @CONNECTED srv3@
   Delegate loaded: Helpdesk <- bkowalski
   
   Delegates added:1, lines:2 errors:0
-  
-  Disconnect from Telvane server: srv3, srv3
-  Disconnected
+  @DISCONNECTED srv3@
   $ telvemu dump srv3
   1 0002 00000000 00000000 00000000 00000000 Support anna.schmidt
   2 0002 0FFFFFFF 00000000 00000000 00000000 Helpdesk bkowalski
@@ -95,35 +81,41 @@ without a word; a file of the header alone loads nothing, in one line.
 
   $ telvemu create srv4
   $ : > empty.txt
-  $ telvdelegate -i empty.txt srv4 | sed -n 9,30p
-  
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
+  $ telvdelegate -i empty.txt srv4
+  @CONNECTED srv4@
+  @DISCONNECTED srv4@
   $ printf 'FORMAT 1\n' > header.txt
-  $ telvdelegate -i header.txt srv4 | sed -n 10,30p
+  $ telvdelegate -i header.txt srv4
+  @CONNECTED srv4@
   
   Delegates added:0, lines:1 errors:0
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
+  @DISCONNECTED srv4@
 
 A file whose first line is not the header is refused whole; an empty first
 line is quoted as ''.
 
   $ printf '\nFORMAT 1\n0002 0 0 0 0 alice bob\n' > late.txt
-  $ telvdelegate -i late.txt srv4 | sed -n 10,30p
+  $ telvdelegate -i late.txt srv4
+  @CONNECTED srv4@
   Can't load input file, bad format (not 1): ''
-  
-  Disconnect from Telvane server: srv4, srv4
-  Disconnected
+  @DISCONNECTED srv4@
+  [2]
   $ printf 'FORMAT 2\n0002 0 0 0 0 alice bob\n' > two.txt
-  $ telvdelegate -i two.txt srv4 | sed -n 10p
+  $ telvdelegate -i two.txt srv4
+  @CONNECTED srv4@
   Can't load input file, bad format (not 1): 'FORMAT 2'
-  $ printf 'format 1\n' | telvdelegate -i - srv4 | sed -n 10p
+  @DISCONNECTED srv4@
+  [2]
+  $ printf 'format 1\n' | telvdelegate -i - srv4
+  @CONNECTED srv4@
   Can't load input file, bad format (not 1): 'format 1'
-  $ printf ' FORMAT 1\n' | telvdelegate -i - srv4 | sed -n 10p
+  @DISCONNECTED srv4@
+  [2]
+  $ printf ' FORMAT 1\n' | telvdelegate -i - srv4
+  @CONNECTED srv4@
   Can't load input file, bad format (not 1): ' FORMAT 1'
+  @DISCONNECTED srv4@
+  [2]
   $ telvemu dump srv4 | wc -l
   0
 
@@ -134,7 +126,8 @@ line is a failure of the load, which its exit status tells.
 
   $ printf 'FORMAT 1\n# a comment\n\n   \n  ; another\n0002 0 0 0 0 bob carol\n0002 0 0 0 0 alice\n\t\n\t# not a comment\n0002 0 0 0 0 alice bob *\n0002 0 0 0 zz alice carol\n0002 0 0 0 0 ALICE dave extra words\n' > mixed.txt
   $ telvemu create srv5
-  $ telvdelegate -i mixed.txt srv5 'a*' | sed -n 10,30p; echo "status ${PIPESTATUS[0]}"
+  $ telvdelegate -i mixed.txt srv5 'a*'
+  @CONNECTED srv5@
   Malformed delegate info: line 7: '0002 0 0 0 0 alice'
   Malformed delegate info: line 8: '	'
   Malformed delegate info: line 9: '	# not a comment'
@@ -143,10 +136,8 @@ line is a failure of the load, which its exit status tells.
   Delegate loaded: ALICE <- dave
   
   Delegates added:2, lines:12 errors:0
-  
-  Disconnect from Telvane server: srv5, srv5
-  Disconnected
-  status 2
+  @DISCONNECTED srv5@
+  [2]
   $ telvemu dump srv5
   1 0002 00000000 00000000 00000000 00000000 alice bob
   2 0002 00000000 00000000 00000000 00000000 ALICE dave
@@ -156,14 +147,13 @@ or without leading zeros; user IDs are stored as read, wildcards and all.
 
   $ printf 'FORMAT 1\n2 0xffffffff 0X0fffffff -1 +a al* b?b\n\t0002\t00000000 0 0 0\tcarol\tdave\n' > forms.txt
   $ telvemu create srv6
-  $ telvdelegate -i forms.txt srv6 | sed -n 10,30p
+  $ telvdelegate -i forms.txt srv6
+  @CONNECTED srv6@
   Delegate loaded: al* <- b?b
   Delegate loaded: carol <- dave
   
   Delegates added:2, lines:3 errors:0
-  
-  Disconnect from Telvane server: srv6, srv6
-  Disconnected
+  @DISCONNECTED srv6@
   $ telvemu dump srv6
   1 0002 FFFFFFFF 0FFFFFFF FFFFFFFF 0000000A al* b?b
   2 0002 00000000 00000000 00000000 00000000 carol dave
@@ -175,27 +165,26 @@ before any cut.
 
   $ printf 'FORMAT 1\n0002 0 0 0 0 abcdefghijklmnopqrstuvwxy bob\n0002 0 0 0 0 alice %s carol\n0002 0 0 0 0 alice %s\n' $(printf 'x%.0s' $(seq 85)) $(printf 'y%.0s' $(seq 85)) > long.txt
   $ telvemu create srv7
-  $ telvdelegate -i long.txt srv7 | sed -n 10,30p
+  $ telvdelegate -i long.txt srv7
+  @CONNECTED srv7@
   Delegator name is too long: abcdefghijklmnopqrstuvwxy / abcdefghijklmnopqrstu
   Delegate name is too long: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx / xxxxxxxxxxxxxxxxxxxxx
   Delegate name is too long: yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy / yyyyyyyyyyyyyyyyyyyyy
   
   Delegates added:0, lines:4 errors:3
-  
-  Disconnect from Telvane server: srv7, srv7
-  Disconnected
-  $ telvdelegate -i long.txt srv7 '*wxy' | sed -n 10,30p
+  @DISCONNECTED srv7@
+  [2]
+  $ telvdelegate -i long.txt srv7 '*wxy'
+  @CONNECTED srv7@
   Delegator name is too long: abcdefghijklmnopqrstuvwxy / abcdefghijklmnopqrstu
   
   Delegates added:0, lines:4 errors:1
-  
-  Disconnect from Telvane server: srv7, srv7
-  Disconnected
-  $ telvdelegate -i long.txt srv7 '*stu' | sed -n 10,30p
+  @DISCONNECTED srv7@
+  [2]
+  $ telvdelegate -i long.txt srv7 '*stu'
+  @CONNECTED srv7@
   
   Delegates added:0, lines:4 errors:0
-  
-  Disconnect from Telvane server: srv7, srv7
-  Disconnected
+  @DISCONNECTED srv7@
   $ telvemu dump srv7 | wc -l
   0

@@ -3,14 +3,16 @@ file, delete them all, and the file still holds them byte for byte: the
 long listing as standard output showed it, each line ended by a line feed.
 
   $ telvemu demo
-  $ telvdelegate -l demo | sed -n '/^FORMAT/,/^delegators:/p' | sed '$d' > shown.txt
+  $ telvdelegate -l demo | sed -n '/^FORMAT/,/^delegators:/p' | grep -v '^delegators:' > shown.txt
   $ telvdelegate -o backup.txt demo > /dev/null
   $ telvdelegate -d demo '*' '*' | grep -c 'Delegate removed:  '
   8
-  $ telvdelegate demo | sed -n 10,12p
+  $ telvdelegate demo
+  @CONNECTED demo@
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
+  @DISCONNECTED demo@
   $ cmp shown.txt backup.txt && cat -A backup.txt
   FORMAT 1$
   0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF Accounting BKowalski$

@@ -2,9 +2,7 @@ Without arguments the tool prints its banner, says what it does, shows the
 usage and ends with status 255.
 
   $ telvdelegate
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Manage in-box delegates on a Telvane server.
   
   usage:  telvdelegate [-option...] [-s] serverID [userID...]

@@ -2,9 +2,7 @@ A combination that is refused prints its own message before the usage,
 without the line that says what the tool does.
 
   $ telvdelegate -aa -d host alice bob
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Add (-a) cannot be used with any other option
   
   usage:  telvdelegate [-option...] [-s] serverID [userID...]
@@ -30,32 +28,47 @@ without the line that says what the tool does.
   An input file (-i) to load must be the output file (-o) from a previous run.
   [255]
 
-The checks come in a fixed order; each run shows the message it stops at.
+The checks come in a fixed order; each run stops at its own message, which
+takes the place of the line that says what the tool does in the output of a
+run without arguments, and ends with the same status.
 
-  $ telvdelegate -ar -o out.txt host alice bob | sed -n 4p; echo ${PIPESTATUS[0]}
-  Add (-a) cannot be used with any other option
-  255
-  $ telvdelegate -ao host alice | sed -n 4p; echo ${PIPESTATUS[0]}
-  Add option (-a) requires delegator user-ID and one or more delegate names.
-  255
-  $ telvdelegate -an | sed -n 4p; echo ${PIPESTATUS[0]}
-  Add option (-a) requires delegator user-ID and one or more delegate names.
-  255
-  $ telvdelegate -d -i in.txt host alice bob | sed -n 4p; echo ${PIPESTATUS[0]}
-  Delete (-d) cannot be used with any other option
-  255
-  $ telvdelegate -d -o out.txt host alice bob | sed -n 4p; echo ${PIPESTATUS[0]}
-  Delete (-d) cannot be used with any other option
-  255
-  $ telvdelegate -d host alice | sed -n 4p; echo ${PIPESTATUS[0]}
-  Delete option (-d) requires delegator user-ID and one or more delegate names.
-  255
-  $ telvdelegate -i in.txt -o out.txt host | sed -n 4p; echo ${PIPESTATUS[0]}
-  Only one file option (-i or -o) can be specified
-  255
-  $ telvdelegate -l | sed -n 4p; echo ${PIPESTATUS[0]}
-  Manage in-box delegates on a Telvane server.
-  255
+  $ for options in '-ar -o out.txt host alice bob' '-ao host alice' -an '-d -i in.txt host alice bob' '-d -o out.txt host alice bob' '-d host alice' '-i in.txt -o out.txt host' -l; do echo "telvdelegate $options:"; diff <(telvdelegate; echo "[$?]") <(telvdelegate $options; echo "[$?]"); done
+  telvdelegate -ar -o out.txt host alice bob:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Add (-a) cannot be used with any other option
+  telvdelegate -ao host alice:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Add option (-a) requires delegator user-ID and one or more delegate names.
+  telvdelegate -an:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Add option (-a) requires delegator user-ID and one or more delegate names.
+  telvdelegate -d -i in.txt host alice bob:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Delete (-d) cannot be used with any other option
+  telvdelegate -d -o out.txt host alice bob:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Delete (-d) cannot be used with any other option
+  telvdelegate -d host alice:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Delete option (-d) requires delegator user-ID and one or more delegate names.
+  telvdelegate -i in.txt -o out.txt host:
+  4c4
+  < Manage in-box delegates on a Telvane server.
+  ---
+  > Only one file option (-i or -o) can be specified
+  telvdelegate -l:
 
 No file was opened or created by any of these runs.
 

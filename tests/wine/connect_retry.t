@@ -5,9 +5,7 @@ costs a real wait of ten seconds before the second.
   $ telvemu create srv1
   $ telvemu fault srv1 connect 1 -1073741819 'Server is busy, try again later'
   $ start=$SECONDS; telvdelegate srv1; echo "waited at least 10 s: $(( SECONDS - start >= 10 ))"
-  TelvDelegate - Manage in-box delegates on a Telvane server
-  Version 1.0 [Built: @DATE@]
-  
+  @BANNER@
   Telvane API version: 12/06/2008 00:00:00Z
   Server: srv1
   Connecting to Telvane server: srv1
@@ -19,16 +17,16 @@ costs a real wait of ten seconds before the second.
   Retrieving in-box delegates list...
   Sorting delegates list...
   delegators:0, delegates:0
-  
-  Disconnect from Telvane server: srv1, srv1
-  Disconnected
+  @DISCONNECTED srv1@
   waited at least 10 s: 1
 
 The refusal is used up: the next run connects at once.
 
-  $ start=$SECONDS; telvdelegate srv1 | sed -n 6,8p; echo "waited: $(( SECONDS - start >= 10 ))"
-  Connecting to Telvane server: srv1
-  Connect(1) to Telvane server: srv1
-  Connected to Telvane server:  srv1
+  $ start=$SECONDS; telvdelegate srv1; echo "waited: $(( SECONDS - start >= 10 ))"
+  @CONNECTED srv1@
+  Retrieving in-box delegates list...
+  Sorting delegates list...
+  delegators:0, delegates:0
+  @DISCONNECTED srv1@
   waited: 0
 
