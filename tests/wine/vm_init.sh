@@ -2,7 +2,8 @@
 # The first process of the virtual machine that vm_run.py boots, from its
 # initramfs beside busybox and the kernel's modules. It mounts the host's
 # root read-only over 9p with a memory-backed overlay on top, so that every
-# path of the host holds in the machine and writes land nowhere, then the
+# path of the host holds in the machine (/tmp too, where the sources may
+# be) and writes land nowhere, then the
 # one read-write share at its own path on the host, and runs the share's
 # command file as the host's user. The kernel's command line gives the
 # share's path, the user and the group (TELV_VM_SHARE, TELV_VM_UID,
@@ -27,7 +28,6 @@ mount -t sysfs sys /root/sys
 mount -t devtmpfs dev /root/dev
 mkdir -p /root/dev/pts
 mount -t devpts devpts /root/dev/pts
-mount -t tmpfs tmp /root/tmp
 mount -t 9p -o trans=virtio,version=9p2000.L,msize=512000 share "/root$TELV_VM_SHARE"
 chroot /root /usr/bin/setpriv --reuid="$TELV_VM_UID" --regid="$TELV_VM_GID" --clear-groups \
   /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/tmp LANG=C.UTF-8 \

@@ -13,7 +13,8 @@ usage: vm_run.py image DIR
 image: in DIR, the kernel that Debian's linux-image-amd64 names and
 busybox-static, fetched with apt-get download and only unpacked: the kernel
 uncompressed, which boots seconds sooner under emulation, and an initramfs
-of busybox, vm_init.sh as its init and the modules it loads. Kept once made.
+of busybox, vm_init.sh as its init and the modules it loads. Kept once made,
+until vm_init.sh changes.
 
 prefix: the Wine prefix the tests run in, made by the host's 64-bit Wine,
 which runs here, in seconds (under emulation it takes minutes). Its 32-bit
@@ -60,7 +61,9 @@ def unpack(deb, folder, members):
 
 def image(folder):
     kernel, initrd = os.path.join(folder, "vmlinux"), os.path.join(folder, "initrd")
-    if os.path.exists(kernel) and os.path.exists(initrd):
+    init = os.path.join(HERE, "vm_init.sh")
+    if (os.path.exists(kernel) and os.path.exists(initrd)
+            and os.path.getmtime(initrd) > os.path.getmtime(init)):
         return 0
     os.makedirs(folder, exist_ok=True)
     work = tempfile.mkdtemp(dir=folder)
@@ -81,7 +84,7 @@ def image(folder):
     with open(kernel + ".new", "wb") as f:
         f.write(lzma.LZMADecompressor().decompress(compressed[compressed.index(XZ_MAGIC):]))
     shutil.rmtree(os.path.join(root, "boot"))
-    shutil.copy(os.path.join(HERE, "vm_init.sh"), os.path.join(root, "init"))
+    shutil.copy(init, os.path.join(root, "init"))
     os.chmod(os.path.join(root, "init"), 0o755)
     os.mkdir(os.path.join(root, "proc"))
     os.mkdir(os.path.join(root, "dev"))
