@@ -2,12 +2,12 @@
 # The first process of the virtual machine that vm_run.py boots, from its
 # initramfs beside busybox and the kernel's modules. It mounts the host's
 # root read-only over 9p with a memory-backed overlay on top, so that every
-# path of the host holds in the machine (/tmp too, where the sources may
-# be) and writes land nowhere, then the
-# one read-write share at its own path on the host, and runs the share's
-# command file as the host's user. The kernel's command line gives the
-# share's path, the user and the group (TELV_VM_SHARE, TELV_VM_UID,
-# TELV_VM_GID), which the kernel hands to init as its environment.
+# path of the host holds in the machine (/tmp too, where the sources may be)
+# and writes land nowhere, then the one read-write share at its own path on
+# the host, and runs the share's command file as the host's user. The
+# kernel's command line gives the share's path, the user and the group
+# (TELV_VM_SHARE, TELV_VM_UID, TELV_VM_GID), which the kernel hands to init
+# as its environment.
 /bin/busybox --install -s /bin
 mount -t proc proc /proc
 mount -t devtmpfs dev /dev
