@@ -4,6 +4,9 @@
  * reports an outcome returns a 32-bit error code, 0 meaning success. Server
  * and list handles are 32-bit values; a server handle of 0 means no
  * connection. */
+/* Laid out by hand in the library's C style, the record's columns lining up
+ * with its offsets, and so kept out of the formatter's reach. */
+/* clang-format off */
 #ifndef TELVAPI_TELVWIN32_H_
 #define TELVAPI_TELVWIN32_H_
 
