@@ -70,7 +70,8 @@ come first on PATH and run them through wine/wine_console.py, which checks that
 every line of their standard output ends in CR LF and hands it on with a
 plain line end, so that the Linux transcripts hold for Windows as they
 stand. Wine's own prefix (WINEPREFIX) is the one given, made once for all
-transcripts; Wine's diagnostics are off.
+transcripts; Wine's diagnostics are off, but for its errors, which
+wine_console.py keeps apart from the program's.
 """
 
 import argparse
