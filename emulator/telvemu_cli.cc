@@ -257,17 +257,27 @@ constexpr CommandEntry kCommands[] = {
     {"faults", runFaults}, {"fault", runFault},   {"text", runText},
 };
 
+int runCommand(const Command& command) {
+  if (command.args.empty()) {
+    return usage(command, "missing command");
+  }
+  for (const CommandEntry& entry : kCommands) {
+    if (command.args[0] == entry.name) {
+      return entry.run(command);
+    }
+  }
+  return usage(command, "unknown command '" + command.args[0] + "'");
+}
+
 }  // namespace
 
 int runTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Command command{args, out, err};
-  if (args.empty()) {
-    return usage(command, "missing command");
+  int status = runCommand(command);
+  // A dump cut short by a full disk must not pass for a whole one.
+  if (!out.flush()) {
+    int failed = failure(command, "can't write standard output");
+    return status != 0 ? status : failed;
   }
-  for (const CommandEntry& entry : kCommands) {
-    if (args[0] == entry.name) {
-      return entry.run(command);
-    }
-  }
-  return usage(command, "unknown command '" + args[0] + "'");
+  return status;
 }

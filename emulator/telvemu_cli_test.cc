@@ -1,5 +1,7 @@
 #include "telvemu_cli.h"
 
+#include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,12 @@ TEST_F(TelvemuTest, FailuresExplainThemselvesAndExitWith1) {
   EXPECT_EQ(err, "telvemu: server 'srv1' already exists\n");
   EXPECT_EQ(telvemu({"create", "a/b"}, nullptr, &err), 1);
   EXPECT_EQ(err, "telvemu: 'a/b' cannot be a server name\n");
+
+  // An output that fails, as on a full disk, fails the command.
+  std::ostream full(nullptr);
+  std::ostringstream errStream;
+  EXPECT_EQ(runTelvemu({"dump", "srv1"}, full, errStream), 1);
+  EXPECT_EQ(errStream.str(), "telvemu: can't write standard output\n");
 }
 
 TEST_F(TelvemuTest, AddTakesDefaultsOrHexValuesAndPrintsNothing) {

@@ -6,7 +6,5 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  int status = runTelvemu(args, std::cout, std::cerr);
-  std::cout.flush();
-  return std::cout ? status : 1;
+  return runTelvemu(args, std::cout, std::cerr);
 }
