@@ -11,10 +11,9 @@
 /bin/busybox --install -s /bin
 mount -t proc proc /proc
 mount -t devtmpfs dev /dev
-# In the order of their dependencies: the PCI transport, 9p over it, overlay.
-for module in virtio_ring virtio virtio_pci_legacy_dev virtio_pci_modern_dev virtio_pci \
-  netfs fscache 9pnet 9pnet_virtio 9p overlay; do
-  insmod "$(find /lib/modules -name $module.ko)"
+# In the order vm_run.py lists them, that of their dependencies.
+for module in $(cat /modules); do
+  insmod "$(find /lib/modules -name "$module.ko")"
 done
 mkdir -p /host /rw /root
 # The host's files do not change while the machine runs: its page cache may

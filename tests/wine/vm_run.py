@@ -13,8 +13,8 @@ usage: vm_run.py image DIR
 image: in DIR, the kernel that Debian's linux-image-amd64 names and
 busybox-static, fetched with apt-get download and only unpacked: the kernel
 uncompressed, which boots seconds sooner under emulation, and an initramfs
-of busybox, vm_init.sh as its init and the modules it loads. Kept once made,
-until vm_init.sh changes.
+of busybox, vm_init.sh as its init and the modules it loads, listed in
+order. Kept once made, until vm_init.sh or this script changes.
 
 prefix: the Wine prefix the tests run in, made by the host's 64-bit Wine,
 which runs here, in seconds (under emulation it takes minutes). Its 32-bit
@@ -43,7 +43,9 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-# In the order vm_init.sh loads them.
+# The kernel's modules the machine needs, in the order of their
+# dependencies: the PCI transport, 9p over it, overlay. The initramfs lists
+# them in that order for vm_init.sh to load.
 MODULES = ("virtio_ring virtio virtio_pci_legacy_dev virtio_pci_modern_dev virtio_pci "
            "netfs fscache 9pnet 9pnet_virtio 9p overlay").split()
 WINE32_DLLS = "/usr/lib/i386-linux-gnu/wine/i386-windows"
@@ -62,8 +64,8 @@ def unpack(deb, folder, members):
 def image(folder):
     kernel, initrd = os.path.join(folder, "vmlinux"), os.path.join(folder, "initrd")
     init = os.path.join(HERE, "vm_init.sh")
-    if (os.path.exists(kernel) and os.path.exists(initrd)
-            and os.path.getmtime(initrd) > os.path.getmtime(init)):
+    if (os.path.exists(kernel) and os.path.exists(initrd) and os.path.getmtime(initrd) >
+            max(os.path.getmtime(init), os.path.getmtime(os.path.abspath(__file__)))):
         return 0
     os.makedirs(folder, exist_ok=True)
     work = tempfile.mkdtemp(dir=folder)
@@ -84,6 +86,8 @@ def image(folder):
     with open(kernel + ".new", "wb") as f:
         f.write(lzma.LZMADecompressor().decompress(compressed[compressed.index(XZ_MAGIC):]))
     shutil.rmtree(os.path.join(root, "boot"))
+    with open(os.path.join(root, "modules"), "w") as f:
+        f.write("\n".join(MODULES) + "\n")
     shutil.copy(init, os.path.join(root, "init"))
     os.chmod(os.path.join(root, "init"), 0o755)
     os.mkdir(os.path.join(root, "proc"))
