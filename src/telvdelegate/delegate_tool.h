@@ -70,7 +70,8 @@ class DelegateTool : public ServerConnection {
                      const char* delegate, int* added, int* errors);
   // storeDelegate's dry run, for a delegation that passed its checks:
   // reports the copies a store would replace and the save, making neither.
-  void previewStore(const TelvDelegateRecord& record, const char* delegator, const char* delegate,
+  // False when the copies could not be looked up.
+  bool previewStore(const TelvDelegateRecord& record, const char* delegator, const char* delegate,
                     int* added);
 
   // Flushes the output stream, remembering why when that fails.

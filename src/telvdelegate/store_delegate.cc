@@ -45,12 +45,16 @@ void copyUserId(const char* userId, char* field) {
 // each. The delegate's own list holds them; whatever else it holds is left
 // alone. Returns false when the new delegation must not be saved: a
 // removal failed and none succeeded, so the pair still stands as it was.
-// *removalFailed tells whether any removal failed.
+// *removalFailed tells whether any removal failed, or the list could not
+// be had: the save is still made then, but the server may now hold the
+// pair more than once, which the run must not pass over in silence.
 bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate,
                         RemovedCopies* removed, bool* removalFailed) {
   DelegateList list;
   if (!list.fetch(server, delegate)) {
-    return true;  // nothing to replace that we can see: save without the check
+    printMessage("Can't retrieve delegates for: %s\n", delegate);
+    *removalFailed = true;
+    return true;
   }
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId oldDelegator = readRecordUserId(record->delegator);
@@ -127,8 +131,7 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
     return false;
   }
   if (dryRun_) {
-    previewStore(record, delegator, delegate, added);
-    return true;
+    return previewStore(record, delegator, delegate, added);
   }
 
   RemovedCopies removed;

@@ -35,8 +35,9 @@ bool DelegateTool::UserIdPairLess::operator()(const UserIdPair& a, const UserIdP
   return compareNoCase(a.second.c_str(), b.second.c_str()) < 0;
 }
 
-void DelegateTool::previewStore(const TelvDelegateRecord& record, const char* delegator,
+bool DelegateTool::previewStore(const TelvDelegateRecord& record, const char* delegator,
                                 const char* delegate, int* added) {
+  bool failed = false;
   DelegateAttributes attributes = attributesOfRecord(record);
   UserIdPair pair(delegator, delegate);
   auto previewed = previewedPairs_.find(pair);
@@ -57,6 +58,9 @@ void DelegateTool::previewStore(const TelvDelegateRecord& record, const char* de
         }
       }
       list.close();
+    } else {
+      printMessage("Can't retrieve delegates for: %s\n", delegate);
+      failed = true;
     }
   }
   previewedPairs_[pair] = attributes;
@@ -65,4 +69,5 @@ void DelegateTool::previewStore(const TelvDelegateRecord& record, const char* de
   RecordUserId savedDelegator = readRecordUserId(record.delegator);
   RecordUserId savedDelegate = readRecordUserId(record.delegate);
   printMessage("Delegate to load: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+  return !failed;
 }

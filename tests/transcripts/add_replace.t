@@ -49,6 +49,21 @@ changes nothing.
   $ telvemu dump demo | cmp - before.txt && echo unchanged
   unchanged
 
+A dry run remembers what it would have saved: the second delegate of this
+add is the first one's pair again, which the first save would have put on
+the empty server.
+
+  $ telvemu create empty
+  $ telvdelegate -n -ao empty Sales anna ANNA
+  @CONNECTED empty@
+  Delegate to load: Sales <- anna
+  Replace existing delegate: Sales <- ANNA (unchanged)
+  Delegate to load: Sales <- ANNA
+  
+  Delegates to add:2, errors:0
+  Dry run: nothing was changed on the server.
+  @DISCONNECTED empty@
+
 Only the pair counts: the delegate's other delegators, and the delegator's
 other delegates, stay.
 
@@ -105,17 +120,27 @@ is reported and the new delegation is still saved and counted.
   3 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice bob
 
 When the list of the delegate's delegations cannot be had, the new one is
-saved without the check.
+saved without the check, and the run says so and ends with status 2: the
+server may now hold the pair twice. A dry run says the same.
 
   $ telvemu create srv4
   $ telvemu add srv4 alice bob
   $ telvemu fault srv4 list 10004 bob
+  $ telvdelegate -n -aa srv4 alice bob | grep -v Dry
+  @CONNECTED srv4@
+  Can't retrieve delegates for: bob
+  Delegate to load: alice <- bob
+  
+  Delegates to add:1, errors:0
+  @DISCONNECTED srv4@
   $ telvdelegate -aa srv4 alice bob
   @CONNECTED srv4@
+  Can't retrieve delegates for: bob
   Delegate loaded: alice <- bob
   
   Delegates added:1, errors:0
   @DISCONNECTED srv4@
+  [2]
   $ telvemu dump srv4
   1 0002 0FFFFFFF 00000000 00000000 00000000 alice bob
   2 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice bob

@@ -26,6 +26,13 @@ no disconnect lines.
   Sleep(10000)
   Sleep(10000)
 
+A run that could not connect says so by its status even when its messages
+could not be written: the connection failed first.
+
+  $ telvdelegate nosuch >/dev/full
+  Can't write standard output: No space left on device
+  [1]
+
 The same for a server that refuses every attempt with its own error.
 
   $ telvemu create srv1

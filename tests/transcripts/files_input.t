@@ -41,6 +41,13 @@ restore cut short never passes for a whole one.
   1 0002 00000000 00000000 00000000 00000000 alice bob
   2 0002 00000000 00000000 00000000 00000000 alice carol
 
+A standard output that cannot be written says more than the failed read:
+the report of the read went nowhere either.
+
+  $ python3 -c 'import os, pty, subprocess, tty; m, s = pty.openpty(); tty.setraw(s); os.write(s, b"FORMAT 1\n"); os.close(s); raise SystemExit(subprocess.run(["telvdelegate", "-i", "-", "srv1"], stdin=m, stdout=open("/dev/full", "w")).returncode)'
+  Can't write standard output: No space left on device
+  [3]
+
 A closed standard input is no input either, and ends the run before the
 server is tried.
 

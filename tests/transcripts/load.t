@@ -57,6 +57,20 @@ comes first, and the pair is counted once.
   $ telvemu dump srv2 | grep Sales
   4 0002 0FFFFFFF 00000000 00000000 00000000 Sales anna.schmidt
 
+When the copies of a line's pair cannot be looked up, the line is still
+stored, but the run says so and ends with status 2.
+
+  $ telvemu fault srv2 list 10006 anna.schmidt
+  $ telvdelegate -i backup.txt srv2 Sales
+  @CONNECTED srv2@
+  Can't retrieve delegates for: anna.schmidt
+  Delegate loaded: Sales <- anna.schmidt
+  
+  Delegates added:1, lines:9 errors:0
+  @DISCONNECTED srv2@
+  [2]
+  $ telvemu fault srv2 clear
+
 Standard input loads like a file.
 
   $ telvemu create srv3
