@@ -4,38 +4,12 @@
 
 #include "console_output.h"
 
-DelegateTool::~DelegateTool() {
-  if (input_ != nullptr) {
-    std::fclose(input_);
-    input_ = nullptr;
-  }
-  if (output_ != nullptr) {
-    flushOutput();
-    if (output_ != stdout) {
-      std::fclose(output_);
-    }
-    output_ = nullptr;
-  }
-}
-
 void DelegateTool::setStreams(std::FILE* input, std::FILE* output, bool longFormat) {
   input_ = input;
   output_ = output;
   longFormat_ = longFormat;
   inputError_ = 0;
   outputError_ = 0;
-}
-
-std::FILE* DelegateTool::releaseInput() {
-  std::FILE* input = input_;
-  input_ = nullptr;
-  return input;
-}
-
-std::FILE* DelegateTool::releaseOutput() {
-  std::FILE* output = output_;
-  output_ = nullptr;
-  return output;
 }
 
 void DelegateTool::flushOutput() {

@@ -4,30 +4,24 @@
 #define TELVDELEGATE_DELEGATE_TOOL_H_
 
 #include <cstdio>
-#include <map>
-#include <string>
-#include <utility>
 
 #include "attribute_text.h"
 #include "server_connection.h"
 
+struct StorePreview;
+
 class DelegateTool : public ServerConnection {
  public:
   DelegateTool() = default;
-  // Closes the input stream (standard input included), flushes the output
-  // stream and closes it unless it is standard output, then disconnects.
-  ~DelegateTool() override;
 
-  // Hands the tool the streams of the run; the tool owns them from here on.
+  // Lends the tool the streams of the run, which stay its caller's: the
+  // caller closes them once the operation is over.
   void setStreams(std::FILE* input, std::FILE* output, bool longFormat);
   // In a dry run the operations fetch, match, check and report as usual
   // but change nothing on the server: no removal, no save. Their lines
-  // say what would be done.
-  void setDryRun(bool dryRun) { dryRun_ = dryRun; }
-  // Give the streams back to the caller, who closes them; null when the
-  // tool holds none.
-  std::FILE* releaseInput();
-  std::FILE* releaseOutput();
+  // say what would be done. The preview, the caller's, remembers what the
+  // run would have saved.
+  void setDryRun(StorePreview* preview) { dryRun_ = preview; }
   // The system's error number of the first write to the output stream that
   // failed, 0 when none did. A full disk must not pass for a saved listing,
   // and by the time the stream is closed the C library no longer says why.
@@ -68,12 +62,6 @@ class DelegateTool : public ServerConnection {
   // removal included, which the counters do not count.
   bool storeDelegate(const DelegateAttributes& attributes, const char* delegator,
                      const char* delegate, int* added, int* errors);
-  // storeDelegate's dry run, for a delegation that passed its checks:
-  // reports the copies a store would replace and the save, making neither.
-  // False when the copies could not be looked up.
-  bool previewStore(const TelvDelegateRecord& record, const char* delegator, const char* delegate,
-                    int* added);
-
   // Flushes the output stream, remembering why when that fails.
   void flushOutput();
   // Reads one character of the input stream, remembering why when that
@@ -89,17 +77,7 @@ class DelegateTool : public ServerConnection {
   // a load that stopped short from one that read everything.
   int inputError_ = 0;
 
-  bool dryRun_ = false;
-  // A user-ID pair, for a map that compares both IDs ignoring case.
-  using UserIdPair = std::pair<std::string, std::string>;
-  struct UserIdPairLess {
-    bool operator()(const UserIdPair& a, const UserIdPair& b) const;
-  };
-  // The attributes a dry run would have saved last for each pair. A real
-  // run replaces, for a pair stored twice, the copy it saved the first
-  // time, and the server no longer holds the copies that first store
-  // removed; the dry run tells the same from here.
-  std::map<UserIdPair, DelegateAttributes, UserIdPairLess> previewedPairs_;
+  StorePreview* dryRun_ = nullptr;  // set in a dry run
 };
 
 #endif  // TELVDELEGATE_DELEGATE_TOOL_H_

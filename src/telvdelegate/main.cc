@@ -9,13 +9,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <new>
 
 #include "arguments.h"
 #include "client_library.h"
 #include "console_output.h"
 #include "delegate_tool.h"
 #include "process_startup.h"
+#include "store_preview.h"
 
 namespace {
 
@@ -23,31 +23,51 @@ const char kTitle[] = "TelvDelegate - Manage in-box delegates on a Telvane serve
 const char kRelease[] = "1.0";
 const char kBuildText[] = "Built: " __DATE__;
 
-// Exit statuses. A run left unattended sees nothing else, so every
-// failure the run reports shows in it too.
-const int kExitDone = 0;  // the operation ran and reported no failure
+// How a run ended, in the order the outcomes take precedence: where several
+// apply, the first wins. A run that did not start says so before anything
+// the run did, and a listing or input that failed says more than the
+// operation's own reports, which it cut short or made worthless. A run
+// left unattended sees nothing but the exit status, so every failure the
+// run reports shows in it.
+enum class Outcome {
+  kUsage,
+  kNoConnection,          // or the client library could not be loaded
+  kOutputFileFailed,      // the listing file could not be opened or written whole
+  kStandardOutputFailed,  // standard output could not be written at some point
+  kInputFailed,           // the input could not be opened or read
+  kOperationFailed,       // the operation reported a failure
+  kDone,                  // the operation ran and reported no failure
+};
+
+// The exit statuses; several outcomes may share one.
+const int kExitDone = 0;
 const int kExitNoConnection = 1;
-const int kExitOperationFailed = 2;  // the operation reported a failure
-const int kExitOutputFile = 3;
-// Standard output could not be written at some point of the run.
-const int kExitStandardOutput = 3;
-const int kExitInputFile = 4;  // the input could not be opened or read
+const int kExitOperationFailed = 2;
+const int kExitOutputFailed = 3;
+const int kExitInputFailed = 4;
 const int kExitUsage = 255;
 
-// Where several statuses apply, the first of these wins: a run that did
-// not start says so before anything the run did, and a listing or input
-// that failed says more than the operation's own reports, which it cut
-// short or made worthless.
-const int kStatusPrecedence[] = {kExitUsage,     kExitNoConnection,    kExitOutputFile,
-                                 kExitInputFile, kExitOperationFailed, kExitDone};
-
-int precedingStatus(int a, int b) {
-  for (int status : kStatusPrecedence) {
-    if (a == status || b == status) {
-      return status;
-    }
+int exitStatusOf(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kUsage:
+      return kExitUsage;
+    case Outcome::kNoConnection:
+      return kExitNoConnection;
+    case Outcome::kOutputFileFailed:
+    case Outcome::kStandardOutputFailed:
+      return kExitOutputFailed;
+    case Outcome::kInputFailed:
+      return kExitInputFailed;
+    case Outcome::kOperationFailed:
+      return kExitOperationFailed;
+    case Outcome::kDone:
+      break;
   }
-  return a;
+  return kExitDone;
+}
+
+Outcome precedingOutcome(Outcome a, Outcome b) {
+  return a < b ? a : b;
 }
 
 // Listing files are text. On Windows "t" asks for text mode whatever the
@@ -69,24 +89,13 @@ bool isStandardStream(const char* fileName) {
   return std::strcmp(fileName, "-") == 0;
 }
 
-// Returns false when the operation reported a failure.
-bool runOperation(DelegateTool* tool, const Arguments& arguments) {
-  const char* const* userIds = arguments.userIds;
-  bool succeeded;
-  if (arguments.presetText != nullptr) {
-    succeeded = tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
-  } else if (arguments.deleteFlag) {
-    succeeded = tool->deleteDelegates(userIds[0], userIds + 1);
-  } else if (arguments.inputFileName != nullptr) {
-    succeeded = tool->loadDelegates(userIds);
-  } else {
-    return tool->listDelegates(userIds);  // a listing changes nothing, dry run or not
-  }
-  if (arguments.dryRun) {
-    printMessage("Dry run: nothing was changed on the server.\n");
-  }
-  return succeeded;
-}
+// The files of a run: opened before the server is tried, lent to the tool
+// for the operation, and closed once it is over, in closeRunFiles alone.
+struct RunFiles {
+  std::FILE* input = nullptr;         // the listing to load, standard input, or none
+  std::FILE* output = stdout;         // a listing file of ours, or standard output
+  const char* outputName = nullptr;   // the listing file's name, when it is one of ours
+};
 
 // Opens a named input file for reading. Some systems open a directory
 // without complaint and fail only at the first read, so that a load of one
@@ -112,112 +121,141 @@ std::FILE* openInputFile(const char* fileName) {
   return input;
 }
 
-// Takes the output file back from the tool and closes it. A listing that
-// did not reach the disk whole (a full disk, a failing device) is reported,
-// with the reason of the first write that failed.
-bool closeOutputFile(DelegateTool* tool, const char* fileName) {
-  int error = tool->outputError();
-  std::FILE* output = tool->releaseOutput();
-  if (std::fflush(output) != 0 && error == 0) {
-    error = errno;
+// Opens the input, then the output: the output file is created, or
+// emptied, before the server is tried. Reports a file that cannot be
+// opened; whatever was opened is in *files either way.
+Outcome openRunFiles(const Arguments& arguments, RunFiles* files) {
+  if (arguments.inputFileName != nullptr) {
+    if (!isStandardStream(arguments.inputFileName)) {
+      files->input = openInputFile(arguments.inputFileName);
+    } else if (standardInputWasClosed()) {
+      errno = EBADF;  // it reads as the null device now: no input at all
+    } else {
+      files->input = stdin;
+    }
+    if (files->input == nullptr) {
+      printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
+                   std::strerror(errno));
+      return Outcome::kInputFailed;
+    }
   }
-  if (std::ferror(output) && error == 0) {
-    error = EIO;
+  if (arguments.outputFileName != nullptr && !isStandardStream(arguments.outputFileName)) {
+    std::FILE* output = std::fopen(arguments.outputFileName, kWriteText);
+    if (output == nullptr) {
+      printMessage("Can't open/write output file: %s: %s\n", arguments.outputFileName,
+                   std::strerror(errno));
+      return Outcome::kOutputFileFailed;
+    }
+    files->output = output;
+    files->outputName = arguments.outputFileName;
   }
-  if (std::fclose(output) != 0 && error == 0) {
-    error = errno;
-  }
-  if (error == 0) {
-    return true;
-  }
-  printMessage("Can't write output file: %s: %s\n", fileName, std::strerror(error));
-  return false;
+  return Outcome::kDone;
 }
 
-int runTool(int argc, char** argv) {
+// Closes the run's files; standard output stays open until the process
+// ends. A listing that did not reach the disk whole (a full disk, a
+// failing device) is reported, with the reason of the first write that
+// failed, which the tool kept: by the time the stream is closed the C
+// library no longer says why.
+Outcome closeRunFiles(RunFiles* files, int outputError) {
+  if (files->input != nullptr) {
+    std::fclose(files->input);
+    files->input = nullptr;
+  }
+  if (files->outputName == nullptr) {
+    return Outcome::kDone;
+  }
+  int error = outputError;
+  if (std::fflush(files->output) != 0 && error == 0) {
+    error = errno;
+  }
+  if (std::ferror(files->output) && error == 0) {
+    error = EIO;
+  }
+  if (std::fclose(files->output) != 0 && error == 0) {
+    error = errno;
+  }
+  files->output = stdout;
+  if (error == 0) {
+    return Outcome::kDone;
+  }
+  printMessage("Can't write output file: %s: %s\n", files->outputName, std::strerror(error));
+  return Outcome::kOutputFileFailed;
+}
+
+Outcome runOperation(DelegateTool* tool, const Arguments& arguments) {
+  const char* const* userIds = arguments.userIds;
+  bool succeeded;
+  if (arguments.presetText != nullptr) {
+    succeeded = tool->addDelegates(userIds[0], userIds + 1, arguments.presetText);
+  } else if (arguments.deleteFlag) {
+    succeeded = tool->deleteDelegates(userIds[0], userIds + 1);
+  } else if (arguments.inputFileName != nullptr) {
+    succeeded = tool->loadDelegates(userIds);
+  } else {
+    // A listing changes nothing, dry run or not.
+    return tool->listDelegates(userIds) ? Outcome::kDone : Outcome::kOperationFailed;
+  }
+  if (arguments.dryRun) {
+    printMessage("Dry run: nothing was changed on the server.\n");
+  }
+  Outcome outcome = succeeded ? Outcome::kDone : Outcome::kOperationFailed;
+  if (tool->inputError() != 0) {
+    outcome = precedingOutcome(outcome, Outcome::kInputFailed);
+  }
+  return outcome;
+}
+
+// Connects the tool and runs the operation on the run's files. *connected
+// tells whether the connection was made, release check and all.
+Outcome runOnServer(DelegateTool* tool, const Arguments& arguments, const RunFiles& files,
+                    StorePreview* preview, bool* connected) {
+  // The client library is needed from here on, and only from here: a
+  // usage or file error is reported without it. A library that cannot be
+  // loaded has been reported by loadClientLibrary.
+  if (!loadClientLibrary()) {
+    return Outcome::kNoConnection;
+  }
+  tool->setStreams(files.input, files.output, arguments.longFormat);
+  if (arguments.dryRun) {
+    tool->setDryRun(preview);
+  }
+  tool->printLibraryVersion();
+  printMessage("Server: %s\n", arguments.serverName);
+  *connected = tool->connect(arguments.serverName);
+  if (!*connected) {
+    return Outcome::kNoConnection;
+  }
+  printMessage("\n");
+  return runOperation(tool, arguments);
+}
+
+Outcome runTool(int argc, char** argv) {
   printBanner();
 
   Arguments arguments;
   const char* problem = parseArguments(argc, argv, &arguments);
   if (problem != nullptr) {
     printUsage(problem);
-    return kExitUsage;
+    return Outcome::kUsage;
   }
 
-  std::FILE* input = nullptr;
-  if (arguments.inputFileName != nullptr) {
-    if (!isStandardStream(arguments.inputFileName)) {
-      input = openInputFile(arguments.inputFileName);
-    } else if (standardInputWasClosed()) {
-      errno = EBADF;  // it reads as the null device now: no input at all
-    } else {
-      input = stdin;
-    }
-    if (input == nullptr) {
-      printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
-                   std::strerror(errno));
-      return kExitInputFile;
-    }
+  RunFiles files;
+  DelegateTool tool;
+  StorePreview preview;
+  bool connected = false;
+  Outcome outcome = openRunFiles(arguments, &files);
+  if (outcome == Outcome::kDone) {
+    outcome = runOnServer(&tool, arguments, files, &preview, &connected);
   }
-
-  // The output file is created, or emptied, before the server is tried.
-  std::FILE* output = stdout;
-  bool outputIsFile =
-      arguments.outputFileName != nullptr && !isStandardStream(arguments.outputFileName);
-  if (outputIsFile) {
-    output = std::fopen(arguments.outputFileName, kWriteText);
-    if (output == nullptr) {
-      printMessage("Can't open/write output file: %s: %s\n", arguments.outputFileName,
-                   std::strerror(errno));
-      return kExitOutputFile;
-    }
+  outcome = precedingOutcome(outcome, closeRunFiles(&files, tool.outputError()));
+  if (connected) {
+    printMessage("\n");
   }
-
-  // The client library is needed from here on, and only from here: a
-  // usage or file error is reported without it. A library that cannot be
-  // loaded has been reported by loadClientLibrary.
-  DelegateTool* tool = nullptr;
-  if (loadClientLibrary()) {
-    tool = new (std::nothrow) DelegateTool();
-    if (tool == nullptr) {
-      printMessage("Can't create the delegate tool: out of memory\n");
-    }
-  }
-  if (tool == nullptr) {
-    if (input != nullptr) {
-      std::fclose(input);
-    }
-    if (outputIsFile) {
-      std::fclose(output);
-    }
-    return kExitNoConnection;
-  }
-  tool->setStreams(input, output, arguments.longFormat);
-  tool->setDryRun(arguments.dryRun);
-
-  printMessage("Server: %s\n", arguments.serverName);
-  if (!tool->connect(arguments.serverName)) {
-    delete tool;  // closes the streams; disconnects when the release was refused
-    return kExitNoConnection;
-  }
-  printMessage("\n");
-
-  int status = runOperation(tool, arguments) ? kExitDone : kExitOperationFailed;
-  if (tool->inputError() != 0) {
-    status = precedingStatus(status, kExitInputFile);
-  }
-
-  if (std::FILE* in = tool->releaseInput()) {
-    std::fclose(in);
-  }
-  if (outputIsFile && !closeOutputFile(tool, arguments.outputFileName)) {
-    status = precedingStatus(status, kExitOutputFile);
-  }
-
-  printMessage("\n");
-  tool->disconnect();
-  delete tool;
-  return status;
+  // Also closes a connection whose release was refused, after its
+  // release line.
+  tool.disconnect();
+  return outcome;
 }
 
 }  // namespace
@@ -225,11 +263,11 @@ int runTool(int argc, char** argv) {
 int main(int argc, char** argv) {
   prepareProcess();
   openClosedStandardStreams();
-  int status = runTool(argc, argv);
+  Outcome outcome = runTool(argc, argv);
   // A run whose messages or listing did not all reach standard output must
   // not pass for one that did.
   if (!finishStandardOutput()) {
-    status = precedingStatus(status, kExitStandardOutput);
+    outcome = precedingOutcome(outcome, Outcome::kStandardOutputFailed);
   }
-  return status;
+  return exitStatusOf(outcome);
 }

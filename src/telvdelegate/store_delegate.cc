@@ -10,30 +10,23 @@
 // when the new one cannot be saved.
 //
 // An interruption between a removal and the save would lose the pair all
-// the same. So from the first removal (or from the save, when nothing is
-// removed) through the save, any restore and the lines that report them,
-// interruptions are held, and end the run only once the pair is whole.
+// the same. So from the first replace line (or from the save, when there
+// is nothing to replace) through the save, any restore and the lines that
+// report them, interruptions are held, and end the run only once the pair
+// is whole.
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "console_output.h"
-#include "delegate_list.h"
 #include "delegate_tool.h"
 #include "interruptions.h"
+#include "pair_copies.h"
 #include "record_user_id.h"
-#include "user_id_match.h"
+#include "store_preview.h"
 
 namespace {
-
-// The delegations of one pair that were removed, as the server's list held
-// them.
-struct RemovedCopies {
-  std::vector<TelvDelegateRecord> records;
-  // Whether interruptions are held: from the first removal on.
-  bool holding = false;
-};
 
 // Copies a user ID into a record's field: at most 21 characters, so the
 // field's last byte stays the NUL of the zeroed record.
@@ -41,54 +34,34 @@ void copyUserId(const char* userId, char* field) {
   std::strncpy(field, userId, kRecordUserIdLength);
 }
 
-// Removes every delegation of the pair from the server, keeping a copy of
-// each. The delegate's own list holds them; whatever else it holds is left
-// alone. Returns false when the new delegation must not be saved: a
-// removal failed and none succeeded, so the pair still stands as it was.
-// *removalFailed tells whether any removal failed, or the list could not
-// be had: the save is still made then, but the server may now hold the
-// pair more than once, which the run must not pass over in silence.
-bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate,
-                        RemovedCopies* removed, bool* removalFailed) {
-  DelegateList list;
-  if (!list.fetch(server, delegate)) {
-    printMessage("Can't retrieve delegates for: %s\n", delegate);
-    *removalFailed = true;
-    return true;
-  }
-  for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
-    RecordUserId oldDelegator = readRecordUserId(record->delegator);
-    RecordUserId oldDelegate = readRecordUserId(record->delegate);
-    if (compareNoCase(oldDelegator.text, delegator) != 0 ||
-        compareNoCase(oldDelegate.text, delegate) != 0) {
+// Removes the copies of the pair from the server, each after its replace
+// line. Keeps in *removed those that went, byte for byte, to be saved back
+// should the new delegation fail. Returns false when a removal failed.
+bool removeCopies(uint32_t server, const char* delegator, const char* delegate,
+                  const std::vector<TelvDelegateRecord>& copies,
+                  std::vector<TelvDelegateRecord>* removed) {
+  bool allRemoved = true;
+  for (const TelvDelegateRecord& copy : copies) {
+    reportReplacement(delegator, delegate, false);
+    uint32_t code = TelvDeleteDelegate(server, copy.entryId);
+    if (code == 0) {
+      removed->push_back(copy);
       continue;
     }
-    printMessage("Replace existing delegate: %s <- %s\n", delegator, delegate);
-    // The copy is taken before the removal: a delegation that could not be
-    // put back is never removed.
-    removed->records.push_back(*record);
-    if (!removed->holding) {
-      holdInterruptions();
-      removed->holding = true;
-    }
-    uint32_t code = TelvDeleteDelegate(server, record->entryId);
-    if (code != 0) {
-      printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
-                   oldDelegator.text, oldDelegate.text);
-      removed->records.pop_back();
-      *removalFailed = true;
-      continue;
-    }
+    RecordUserId copyDelegator = readRecordUserId(copy.delegator);
+    RecordUserId copyDelegate = readRecordUserId(copy.delegate);
+    printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code),
+                 copyDelegator.text, copyDelegate.text);
+    allRemoved = false;
   }
-  list.close();
-  return !(*removalFailed && removed->records.empty());
+  return allRemoved;
 }
 
 // Saves the removed delegations back as they were, but for the entry ID,
 // which the server assigns anew. Returns false when one could not be.
-bool restoreCopies(uint32_t server, RemovedCopies* removed) {
+bool restoreCopies(uint32_t server, std::vector<TelvDelegateRecord>* removed) {
   bool restored = true;
-  for (TelvDelegateRecord& copy : removed->records) {
+  for (TelvDelegateRecord& copy : *removed) {
     copy.entryId = 0;
     RecordUserId delegator = readRecordUserId(copy.delegator);
     RecordUserId delegate = readRecordUserId(copy.delegate);
@@ -104,13 +77,47 @@ bool restoreCopies(uint32_t server, RemovedCopies* removed) {
   return restored;
 }
 
+// Removes the copies and saves the new delegation in their place, as one
+// unit that an interruption cannot split. Returns false when anything
+// failed.
+bool replaceCopies(uint32_t server, TelvDelegateRecord* record, const char* delegator,
+                   const char* delegate, const std::vector<TelvDelegateRecord>& copies,
+                   int* added, int* errors) {
+  holdInterruptions();
+  std::vector<TelvDelegateRecord> removed;
+  bool allRemoved = removeCopies(server, delegator, delegate, copies, &removed);
+  if (!allRemoved && removed.empty()) {
+    // The pair stands as it was; the replace and removal lines are all the
+    // report it gets.
+    releaseInterruptions();
+    return false;
+  }
+
+  uint32_t code = TelvSaveDelegate(server, record);
+  RecordUserId savedDelegator = readRecordUserId(record->delegator);
+  RecordUserId savedDelegate = readRecordUserId(record->delegate);
+  if (code == 0) {
+    ++*added;
+    printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+  } else {
+    ++*errors;
+    printMessage("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
+                 savedDelegator.text, savedDelegate.text);
+  }
+  bool stored = code == 0 && allRemoved;
+  if (code != 0 && !restoreCopies(server, &removed)) {
+    stored = false;
+  }
+  releaseInterruptions();
+  return stored;
+}
+
 }  // namespace
 
 bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const char* delegator,
                                  const char* delegate, int* added, int* errors) {
   TelvDelegateRecord record;
-  std::memset(&record, 0, sizeof(record));
-  record.entryId = 0;
+  std::memset(&record, 0, sizeof(record));  // entry ID 0: the server assigns one
   record.typeCode = attributes.typeCode;
   for (int i = 0; i < 4; ++i) {
     record.masks[i] = attributes.masks[i];
@@ -130,38 +137,15 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
     printMessage("Delegate name is too long: %s / %s\n", delegate, record.delegate);
     return false;
   }
-  if (dryRun_) {
-    return previewStore(record, delegator, delegate, added);
-  }
 
-  RemovedCopies removed;
-  bool removalFailed = false;
-  if (!removeExistingPair(serverHandle(), delegator, delegate, &removed, &removalFailed)) {
-    // The replace and removal messages are all the report this pair gets.
-    if (removed.holding) {
-      releaseInterruptions();
-    }
-    return false;
-  }
-  if (!removed.holding) {
-    holdInterruptions();
-  }
-
-  uint32_t code = TelvSaveDelegate(serverHandle(), &record);
-  RecordUserId savedDelegator = readRecordUserId(record.delegator);
-  RecordUserId savedDelegate = readRecordUserId(record.delegate);
-  if (code == 0) {
-    ++*added;
-    printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
-  } else {
-    ++*errors;
-    printMessage("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
-                 savedDelegator.text, savedDelegate.text);
-  }
-  bool stored = code == 0 && !removalFailed;
-  if (code != 0 && !restoreCopies(serverHandle(), &removed)) {
-    stored = false;
-  }
-  releaseInterruptions();
-  return stored;
+  // Copies that cannot be looked up cannot be replaced: the delegation is
+  // saved all the same, but the pair may now stand twice, which the result
+  // tells.
+  std::vector<TelvDelegateRecord> copies;
+  bool lookedUp = lookUpPairCopies(serverHandle(), delegator, delegate, &copies);
+  bool stored = dryRun_ != nullptr
+                    ? previewStore(dryRun_, record, &copies, added)
+                    : replaceCopies(serverHandle(), &record, delegator, delegate, copies, added,
+                                    errors);
+  return stored && lookedUp;
 }

@@ -1,15 +1,8 @@
-// The dry run of storing one delegation: the lines a store would print, up
-// to the changes it would make, worded so that none claims a change. No
-// removal and no save reach the server. What only the server could refuse,
-// a removal or save that would fail, cannot be foreseen here.
-
-#include <cstdio>
+#include "store_preview.h"
 
 #include "console_output.h"
-#include "delegate_list.h"
-#include "delegate_tool.h"
+#include "pair_copies.h"
 #include "record_user_id.h"
-#include "user_id_match.h"
 
 namespace {
 
@@ -18,56 +11,36 @@ bool sameAttributes(const DelegateAttributes& a, const DelegateAttributes& b) {
          a.masks[2] == b.masks[2] && a.masks[3] == b.masks[3];
 }
 
-// A copy a store would remove; one that already holds the new attributes
-// is marked, since replacing it would change nothing but its entry ID.
-void reportReplacement(const char* delegator, const char* delegate, bool unchanged) {
-  printMessage("Replace existing delegate: %s <- %s%s\n", delegator, delegate,
-               unchanged ? " (unchanged)" : "");
-}
-
 }  // namespace
 
-bool DelegateTool::UserIdPairLess::operator()(const UserIdPair& a, const UserIdPair& b) const {
-  int delegators = compareNoCase(a.first.c_str(), b.first.c_str());
-  if (delegators != 0) {
-    return delegators < 0;
-  }
-  return compareNoCase(a.second.c_str(), b.second.c_str()) < 0;
+bool StorePreview::PairLess::operator()(const Pair& a, const Pair& b) const {
+  return comparePairs(a.first.c_str(), a.second.c_str(), b.first.c_str(), b.second.c_str()) < 0;
 }
 
-bool DelegateTool::previewStore(const TelvDelegateRecord& record, const char* delegator,
-                                const char* delegate, int* added) {
-  bool failed = false;
+bool previewStore(StorePreview* preview, const TelvDelegateRecord& record,
+                  std::vector<TelvDelegateRecord>* copies, int* added) {
+  RecordUserId delegator = readRecordUserId(record.delegator);
+  RecordUserId delegate = readRecordUserId(record.delegate);
   DelegateAttributes attributes = attributesOfRecord(record);
-  UserIdPair pair(delegator, delegate);
-  auto previewed = previewedPairs_.find(pair);
-  if (previewed != previewedPairs_.end()) {
-    // An earlier store of this run would have removed the server's copies
-    // and saved this one in their place.
-    reportReplacement(delegator, delegate, sameAttributes(previewed->second, attributes));
-  } else {
-    DelegateList list;
-    if (list.fetch(serverHandle(), delegate)) {
-      for (const TelvDelegateRecord* old = list.first(); old != nullptr; old = list.next()) {
-        RecordUserId oldDelegator = readRecordUserId(old->delegator);
-        RecordUserId oldDelegate = readRecordUserId(old->delegate);
-        if (compareNoCase(oldDelegator.text, delegator) == 0 &&
-            compareNoCase(oldDelegate.text, delegate) == 0) {
-          reportReplacement(delegator, delegate,
-                            sameAttributes(attributesOfRecord(*old), attributes));
-        }
-      }
-      list.close();
-    } else {
-      printMessage("Can't retrieve delegates for: %s\n", delegate);
-      failed = true;
+  StorePreview::Pair pair(delegator.text, delegate.text);
+
+  // An earlier store of this run would have removed the server's copies
+  // and saved its own in their place.
+  auto previewed = preview->saved.find(pair);
+  if (previewed != preview->saved.end()) {
+    copies->assign(1, record);
+    copies->front().typeCode = previewed->second.typeCode;
+    for (int i = 0; i < 4; ++i) {
+      copies->front().masks[i] = previewed->second.masks[i];
     }
   }
-  previewedPairs_[pair] = attributes;
+  for (const TelvDelegateRecord& copy : *copies) {
+    reportReplacement(delegator.text, delegate.text,
+                      sameAttributes(attributesOfRecord(copy), attributes));
+  }
+  preview->saved[pair] = attributes;
 
   ++*added;
-  RecordUserId savedDelegator = readRecordUserId(record.delegator);
-  RecordUserId savedDelegate = readRecordUserId(record.delegate);
-  printMessage("Delegate to load: %s <- %s\n", savedDelegator.text, savedDelegate.text);
-  return !failed;
+  printMessage("Delegate to load: %s <- %s\n", delegator.text, delegate.text);
+  return true;
 }

@@ -80,10 +80,6 @@ void noteStandardOutputFailure(int error) {
   }
 }
 
-int standardOutputError() {
-  return firstError;
-}
-
 void openClosedStandardStreams() {
 #ifndef _WIN32
   for (int fd = 0; fd <= 2; ++fd) {

@@ -27,9 +27,6 @@ void printUnflushed(const char* format, ...) TELV_PRINTF_FORMAT(1, 2);
 // number, for writes made elsewhere (a listing on standard output). Only
 // the first failure is kept.
 void noteStandardOutputFailure(int error);
-// The error number of the first failed write to standard output, 0 when
-// none failed.
-int standardOutputError();
 
 // On systems with file descriptors, opens a closed standard input, output
 // or error on the null device, so that no file the program opens later

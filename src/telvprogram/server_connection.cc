@@ -17,19 +17,15 @@ const int32_t kConnectMode = 4;
 // Room for the formatted API version time.
 const size_t kVersionTextSize = 81;
 
-// Prints "Telvane API version: ..." for the library's version stamp.
-void printApiVersion(uint32_t version) {
-  char text[kVersionTextSize];
-  const std::tm utc = utcTimeOf(version);
-  std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%SZ", &utc);
-  printUnflushed("Telvane API version: %s\n", text);
-}
-
 }  // namespace
 
-ServerConnection::ServerConnection() {
-  apiVersion_ = TelvGetAPIVersion();
-  printApiVersion(apiVersion_);
+void ServerConnection::printLibraryVersion() {
+  // The stamp counts seconds since 1970 UTC as the library gives it,
+  // unsigned, since a 32-bit time_t would end in 2038.
+  char text[kVersionTextSize];
+  const std::tm utc = utcTimeOf(TelvGetAPIVersion());
+  std::strftime(text, sizeof text, "%m/%d/%Y %H:%M:%SZ", &utc);
+  printUnflushed("Telvane API version: %s\n", text);
 }
 
 ServerConnection::~ServerConnection() {
@@ -79,7 +75,9 @@ bool ServerConnection::connect(const char* serverName) {
 }
 
 bool ServerConnection::queryServerInfo() {
-  uint32_t error = TelvGetServerInfo2(serverHandle_, serverInfo_);
+  // Only the server's name is wanted of the block.
+  unsigned char serverInfo[TELV_SERVER_INFO_SIZE] = {};
+  uint32_t error = TelvGetServerInfo2(serverHandle_, serverInfo);
   if (error != 0) {
     lastError_ = error;
     return false;
@@ -89,7 +87,7 @@ bool ServerConnection::queryServerInfo() {
   // name is cut at its end rather than read past it.
   const size_t room = TELV_SERVER_INFO_SIZE - TELV_SERVER_INFO_NAME_OFFSET;
   char name[room + 1];
-  std::memcpy(name, serverInfo_ + TELV_SERVER_INFO_NAME_OFFSET, room);
+  std::memcpy(name, serverInfo + TELV_SERVER_INFO_NAME_OFFSET, room);
   name[room] = '\0';
   reportedServerName_ = name;
   return true;

@@ -16,13 +16,16 @@
 
 class ServerConnection {
  public:
-  // Prints the client library's version line (without a flush).
-  ServerConnection();
+  ServerConnection() = default;
   // Disconnects when still connected.
   virtual ~ServerConnection();
 
   ServerConnection(const ServerConnection&) = delete;
   ServerConnection& operator=(const ServerConnection&) = delete;
+
+  // Prints the client library's version line, without a flush: the next
+  // line, the server's name, always follows it.
+  void printLibraryVersion();
 
   // Connects to the named server (name or address), trying up to five
   // times, and checks its release. Called once, on an unconnected object.
@@ -53,14 +56,10 @@ class ServerConnection {
   // Fetches the server-information block and keeps the server's own name.
   bool queryServerInfo();
 
-  // The library's version stamp, seconds since 1970 UTC; kept as the
-  // library gives it, since a 32-bit time_t would end in 2038.
-  uint32_t apiVersion_ = 0;
   // The name the server gives itself, when it has told it.
   std::optional<std::string> reportedServerName_;
   std::optional<std::string> serverName_;
   uint32_t serverHandle_ = 0;
-  unsigned char serverInfo_[TELV_SERVER_INFO_SIZE] = {};
   uint32_t lastError_ = 0;
   char errorText_[kErrorTextSize] = {};
 };
