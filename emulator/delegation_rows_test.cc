@@ -9,15 +9,8 @@
 
 namespace {
 
-class DelegationRowsTest : public EmulatorTest {
+class DelegationRowsTest : public StoreTest {
  protected:
-  void SetUp() override {
-    EmulatorTest::SetUp();
-    std::string error;
-    ASSERT_TRUE(serverCreate("srv1", &error)) << error;
-    ASSERT_TRUE(serverOpen("srv1", &store_, &error)) << error;
-  }
-
   uint32_t insert(const std::string& delegator, const std::string& delegate) {
     DelegationRow row;
     row.delegator = delegator;
@@ -48,7 +41,6 @@ class DelegationRowsTest : public EmulatorTest {
     return plan;
   }
 
-  Store store_;
 };
 
 TEST_F(DelegationRowsTest, RowsComeInEntryIdOrderAndMatchDelegatesIgnoringCase) {

@@ -9,15 +9,8 @@
 
 namespace {
 
-class FaultTableTest : public EmulatorTest {
+class FaultTableTest : public StoreTest {
  protected:
-  void SetUp() override {
-    EmulatorTest::SetUp();
-    std::string error;
-    ASSERT_TRUE(serverCreate("srv1", &error)) << error;
-    ASSERT_TRUE(serverOpen("srv1", &store_, &error)) << error;
-  }
-
   void set(FaultKind kind, uint32_t code, const std::string& subject = "",
            const std::string& subject2 = "", int64_t remaining = -1) {
     Fault fault;
@@ -39,7 +32,6 @@ class FaultTableTest : public EmulatorTest {
     return lines;
   }
 
-  Store store_;
 };
 
 TEST_F(FaultTableTest, ASecondFaultOfASingleKindReplacesTheFirst) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "record_codec.h"
+#include "server_files.h"
 #include "telvemu_cli.h"
 
 void EmulatorTest::SetUp() {
@@ -103,4 +104,11 @@ std::string errorText(uint32_t code) {
   char buffer[2048];
   TelvStringTelvErr(code, buffer, sizeof(buffer));
   return buffer;
+}
+
+void StoreTest::SetUp() {
+  EmulatorTest::SetUp();
+  std::string error;
+  ASSERT_TRUE(serverCreate("srv1", &error)) << error;
+  ASSERT_TRUE(serverOpen("srv1", &store_, &error)) << error;
 }

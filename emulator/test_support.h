@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "store.h"
 #include "telvwin32.h"
 
 class EmulatorTest : public testing::Test {
@@ -34,6 +35,14 @@ class EmulatorTest : public testing::Test {
   std::vector<TelvDelegateRecord> delegations(uint32_t server, const char* user);
 
   std::string dir_;
+};
+
+// A test on the store of a new server, srv1, opened in-process.
+class StoreTest : public EmulatorTest {
+ protected:
+  void SetUp() override;
+
+  Store store_;
 };
 
 // A record's user-ID field as text, never reading past the field.

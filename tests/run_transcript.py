@@ -27,6 +27,8 @@ a transcript compares every line of a run without restating its frame:
                          and "Connected" lines for server, ""
   @DISCONNECTED server@  "", "Disconnect from Telvane server: server,
                          server", "Disconnected"
+  @USAGE@                the usage text that follows the message before it,
+                         from its first, empty line to its last
 
 A frame that differs (a retry, another API version, the server's own name
 in the disconnect line) is written out. NAME.t.err (below) writes each
@@ -94,10 +96,32 @@ STATUS = re.compile(r"^\[(\d+)\]$")
 CALLER_FAULT = re.compile(r"telvemu: caller fault: ")
 COMMAND_TIMEOUT_SECONDS = 300
 # The lines that frame a run, which a transcript may write as macros.
-MACRO = re.compile(r"^@(BANNER|(?:CONNECTED|DISCONNECTED) .+)@$")
+MACRO = re.compile(r"^@(BANNER|USAGE|(?:CONNECTED|DISCONNECTED) .+)@$")
 BANNER = ["TelvDelegate - Manage in-box delegates on a Telvane server",
           "Version 1.0 [Built: @DATE@]", ""]
 DISCONNECT = "Disconnect from Telvane server: "
+USAGE = ["",
+         "usage:  telvdelegate [-option...] [-s] serverID [userID...]",
+         "        telvdelegate [-option...] [-s] serverID userID delegateID...",
+         "",
+         "Options:",
+         "    -s host     Telvane server name or IP address.",
+         "    -aa         Add delegates with all permissions.",
+         "    -ae         Add delegates with editor permissions.",
+         "    -an         Add delegates with no permissions.",
+         "    -ao         Add delegates with owner permissions.",
+         "    -ar         Add delegates with reviewer permissions.",
+         "    -d          Delete delegates.",
+         "    -n          Dry run: show what would change, change nothing.",
+         "    -l          Long (verbose) format.",
+         "    -i file     Input file to load.",
+         "    -o file     Output file (default is standard output).",
+         "",
+         "If no delegator user-IDs are specified, a list of all delegates is printed.",
+         "User names may contain '?' and '*' wildcard characters.",
+         "Adding (-a) or deleting (-d) delegates requires both a delegator and a",
+         "delegatee user-ID.",
+         "An input file (-i) to load must be the output file (-o) from a previous run."]
 
 # The programs a transcript runs by name, which --wine wraps.
 PROGRAMS = ("telvdelegate", "telvemu")
@@ -121,6 +145,8 @@ def frame(line):
         return ["", "%s%s, %s" % (DISCONNECT, name, name), "Disconnected"]
     if kind == "BANNER":
         return BANNER
+    if kind == "USAGE":
+        return USAGE
     # The emulated library's own version stamp, unless TELVEMU_API_VERSION sets one.
     return BANNER + ["Telvane API version: 12/06/2008 00:00:00Z", "Server: " + name,
                      "Connecting to Telvane server: " + name,
@@ -135,7 +161,7 @@ def fold(lines):
         # Each name is read where it would stand; frame() checks the rest.
         server = lines[i + 4][len("Server: "):] if i + 4 < len(lines) else ""
         names = lines[i + 1][len(DISCONNECT):] if i + 1 < len(lines) else ""
-        for macro in ("@CONNECTED %s@" % server, "@BANNER@",
+        for macro in ("@CONNECTED %s@" % server, "@BANNER@", "@USAGE@",
                       "@DISCONNECTED %s@" % names[:len(names) // 2 - 1]):
             framed = frame(macro)
             if framed and lines[i:i + len(framed)] == framed:

@@ -4,9 +4,10 @@
 // The short format is for reading, on standard output: each line carries
 // the running number of its delegator group and its own running number.
 // The long format is the listing file's (see listing_file.h), on standard
-// output or in a file; a listing to a file is always in it. Either way a line whose pair repeats
-// the line before within one delegator group is marked with " *", and the output stream is flushed
-// after every line, so an administrator watching a long listing sees it as it comes.
+// output or in a file; a listing to a file is always in it. Either way a
+// line whose pair repeats the line before within one delegator group is
+// marked with " *", and the output stream is flushed after every line, so
+// an administrator watching a long listing sees it as it comes.
 
 #include <cerrno>
 #include <cstdio>

@@ -22,7 +22,8 @@ bool matchPattern(const char* name, const char* pattern);
 
 // Orders two delegate records (the library's list elements) by delegator,
 // then by delegate, both ignoring case: the comparison the library's sort
-// takes, in the library's calling convention. Reads at most 21 characters of each user-ID field.
+// takes, in the library's calling convention. Reads at most 21 characters
+// of each user-ID field.
 int TELVAPI_CALL compareDelegations(const void* x, const void* y);
 
 // True when the user ID holds a "*" or a "?" anywhere.

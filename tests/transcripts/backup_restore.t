@@ -95,3 +95,10 @@ each run of repeats reduced to its last line.
   $ python3 -c "import sys; lines = open('big.txt').read().splitlines(); kept = [l for i, l in enumerate(lines) if not lines[i + 1:i + 2] or not lines[i + 1].endswith(' *')]; sys.stdout.write(''.join((l[:-2] if l.endswith(' *') else l) + '\n' for l in kept))" > expected.txt
   $ telvdelegate -o copy.txt copy > /dev/null && cmp expected.txt copy.txt && wc -l < copy.txt
   2890
+
+Loaded once more, every line replaces a pair; a dry run of that load
+foretells the real one line for line, but for its wording.
+
+  $ telvdelegate -n -i big.txt copy | sed -e 's/ (unchanged)$//; /^Dry run: /d' -e 's/^Delegate to load:/Delegate loaded:/; s/^Delegates to add:/Delegates added:/' > dry.txt
+  $ telvdelegate -i big.txt copy | cmp - dry.txt && grep -c '^Replace existing delegate: ' dry.txt
+  3000

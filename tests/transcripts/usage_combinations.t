@@ -4,28 +4,7 @@ without the line that says what the tool does.
   $ telvdelegate -aa -d host alice bob
   @BANNER@
   Add (-a) cannot be used with any other option
-  
-  usage:  telvdelegate [-option...] [-s] serverID [userID...]
-          telvdelegate [-option...] [-s] serverID userID delegateID...
-  
-  Options:
-      -s host     Telvane server name or IP address.
-      -aa         Add delegates with all permissions.
-      -ae         Add delegates with editor permissions.
-      -an         Add delegates with no permissions.
-      -ao         Add delegates with owner permissions.
-      -ar         Add delegates with reviewer permissions.
-      -d          Delete delegates.
-      -n          Dry run: show what would change, change nothing.
-      -l          Long (verbose) format.
-      -i file     Input file to load.
-      -o file     Output file (default is standard output).
-  
-  If no delegator user-IDs are specified, a list of all delegates is printed.
-  User names may contain '?' and '*' wildcard characters.
-  Adding (-a) or deleting (-d) delegates requires both a delegator and a
-  delegatee user-ID.
-  An input file (-i) to load must be the output file (-o) from a previous run.
+  @USAGE@
   [255]
 
 The checks come in a fixed order; each run stops at its own message, which

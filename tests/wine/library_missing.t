@@ -12,28 +12,7 @@ any connection, and the usage needs no library.
   $ telvdelegate -?
   @BANNER@
   Manage in-box delegates on a Telvane server.
-  
-  usage:  telvdelegate [-option...] [-s] serverID [userID...]
-          telvdelegate [-option...] [-s] serverID userID delegateID...
-  
-  Options:
-      -s host     Telvane server name or IP address.
-      -aa         Add delegates with all permissions.
-      -ae         Add delegates with editor permissions.
-      -an         Add delegates with no permissions.
-      -ao         Add delegates with owner permissions.
-      -ar         Add delegates with reviewer permissions.
-      -d          Delete delegates.
-      -n          Dry run: show what would change, change nothing.
-      -l          Long (verbose) format.
-      -i file     Input file to load.
-      -o file     Output file (default is standard output).
-  
-  If no delegator user-IDs are specified, a list of all delegates is printed.
-  User names may contain '?' and '*' wildcard characters.
-  Adding (-a) or deleting (-d) delegates requires both a delegator and a
-  delegatee user-ID.
-  An input file (-i) to load must be the output file (-o) from a previous run.
+  @USAGE@
   [255]
   $ cp "$INCOMPLETE_DLL" TELVWIN32.dll && telvdelegate demo
   @BANNER@
