@@ -98,6 +98,9 @@ std::FILE* openInputFile(const char* fileName) {
   if (input == nullptr) {
     return nullptr;
   }
+  // The load reads the file's descriptor in blocks of its own; the stream
+  // must hold nothing but the character put back here.
+  std::setvbuf(input, nullptr, _IONBF, 0);
   errno = 0;
   int first = std::getc(input);
   if (first == EOF && std::ferror(input)) {
@@ -152,6 +155,7 @@ int runTool(int argc, char** argv) {
       errno = EBADF;  // it reads as the null device now: no input at all
     } else {
       input = stdin;
+      std::setvbuf(input, nullptr, _IONBF, 0);  // as for a named file
     }
     if (input == nullptr) {
       printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
