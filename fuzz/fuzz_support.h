@@ -1,5 +1,6 @@
 // What the fuzz targets share: turning a fuzzer's bytes into the inputs
-// of the tool's functions, a tool reading from memory, and the checks.
+// of the tool's functions, a line reader reading from memory, and the
+// checks.
 #ifndef FUZZ_FUZZ_SUPPORT_H_
 #define FUZZ_FUZZ_SUPPORT_H_
 
@@ -28,12 +29,11 @@ inline std::vector<std::string> splitAtNul(const uint8_t* data, std::size_t size
   return pieces;
 }
 
-class DelegateTool;
+struct LineReader;
 
-// The one tool of the run, its input stream reading the bytes given, which
-// must outlive the reading. The caller closes the stream it gets back with
-// releaseInput.
-DelegateTool* toolReading(char* bytes, std::size_t size);
+// The one line reader of the run, started on a stream reading the bytes
+// given, which must outlive the reading. The caller closes its stream.
+LineReader* readerOf(char* bytes, std::size_t size);
 
 // Stops the run with a message on stderr; the fuzzer keeps the input.
 [[noreturn]] void fuzzFailure(const char* what);

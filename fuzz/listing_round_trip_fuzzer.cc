@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "attribute_text.h"
-#include "delegate_tool.h"
 #include "fuzz_support.h"
+#include "line_reader.h"
 #include "listing_file.h"
 #include "scan_text.h"
 
@@ -64,16 +64,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FUZZ_CHECK(fclose(output) == 0);
   FUZZ_CHECK(writtenSize > 0 && written[writtenSize - 1] == '\n');
 
-  DelegateTool* tool = toolReading(written, writtenSize);
+  LineReader* reader = readerOf(written, writtenSize);
   char line[kListingLineLength + 1];
-  int length = tool->readLine(line, kListingLineLength);
+  LineShape shape;
+  int length = readLine(reader, line, kListingLineLength, &shape);
   FUZZ_CHECK(length >= 0);
   char rest[1];
-  FUZZ_CHECK(tool->readLine(rest, 0) < 0);  // one line, no more
-  fclose(tool->releaseInput());
+  FUZZ_CHECK(readLine(reader, rest, 0) < 0);  // one line, no more
+  fclose(reader->stream);
   free(written);
 
-  FUZZ_CHECK(!isBlankOrComment(line, static_cast<std::size_t>(length)));
+  FUZZ_CHECK(!shape.cut && !shape.blankOrComment);
   ListingLine scanned;
   FUZZ_CHECK(scanListingLine(line, &scanned));
   FUZZ_CHECK(scanned.attributes.typeCode == attributes.typeCode);

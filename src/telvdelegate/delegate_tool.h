@@ -42,18 +42,6 @@ class DelegateTool : public ServerConnection {
   bool loadDelegates(const char* const* patterns);
   bool deleteDelegates(const char* delegatorPattern, const char* const* delegatePatterns);
 
-  // Reads the next line of the input stream into buffer, which has room for
-  // capacity characters and a NUL. A line ends at a line feed, a carriage
-  // return, or the two together; the line end is not stored. Of a longer
-  // line the first capacity characters are kept and the rest is read and
-  // dropped; *cut, when given, tells whether that happened. Returns the
-  // number of characters stored, or -1 when the input ends or a read fails
-  // before the line's first character (the buffer then holds "") or when
-  // there is no input stream (the buffer is left alone). A line end just
-  // before the end of the input does not start one more, empty line. A
-  // failed read is kept in inputError_, for the load to report.
-  int readLine(char* buffer, int capacity, bool* cut = nullptr);
-
  private:
   // Stores one delegation for adding and loading alike, first removing the
   // delegations of the same pair so that the new one replaces them. The
@@ -64,17 +52,13 @@ class DelegateTool : public ServerConnection {
                      const char* delegate, int* added, int* errors);
   // Flushes the output stream, remembering why when that fails.
   void flushOutput();
-  // Reads one character of the input stream, remembering why when that
-  // fails.
-  int readCharacter();
 
   std::FILE* output_ = nullptr;  // listings: a file of ours, or standard output
   std::FILE* input_ = nullptr;   // the file being loaded, or standard input
   bool longFormat_ = false;
   int outputError_ = 0;
-  // The error number of the first read of the input stream that failed.
-  // readLine returns -1 for it as at the end of the input; only this tells
-  // a load that stopped short from one that read everything.
+  // The error number of the read of the input stream that failed and
+  // ended a load, for the run's status.
   int inputError_ = 0;
 
   StorePreview* dryRun_ = nullptr;  // set in a dry run

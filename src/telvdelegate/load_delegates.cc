@@ -17,7 +17,9 @@
 // scan of the part kept could store a user ID cut short at the buffer's
 // end. No listing the tool writes comes near that length, so such a line
 // is damaged or made by hand, and it is reported as malformed, quoting only
-// its beginning, and nothing of it is stored.
+// its beginning, and nothing of it is stored. Unless it is blank or a
+// comment all through: the reader looks at the whole line for that, so
+// that blanks enough do not hide a delegation.
 
 #include <cinttypes>
 #include <cstdint>
@@ -26,6 +28,7 @@
 
 #include "console_output.h"
 #include "delegate_tool.h"
+#include "line_reader.h"
 #include "listing_file.h"
 #include "user_id_match.h"
 
@@ -49,10 +52,13 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
   int added = 0;
   int errors = 0;
   bool succeeded = true;
+  LineReader reader;
+  startLineReader(&reader, input_);
 
-  int length = readLine(line, kListingLineLength);
-  if (inputError_ != 0) {
-    reportReadFailure(lines, inputError_);
+  int length = readLine(&reader, line, kListingLineLength);
+  if (reader.error != 0) {
+    inputError_ = reader.error;
+    reportReadFailure(lines, reader.error);
     return false;
   }
   if (length < 0) {
@@ -64,24 +70,25 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
   }
 
   for (;;) {
-    bool cut = false;
-    length = readLine(line, kListingLineLength, &cut);
-    if (inputError_ != 0) {
+    LineShape shape;
+    length = readLine(&reader, line, kListingLineLength, &shape);
+    if (reader.error != 0) {
       // What the line holds may be cut short, and what follows it was
       // never seen: no summary, which would pass for a whole load.
-      reportReadFailure(lines + 1, inputError_);
+      inputError_ = reader.error;
+      reportReadFailure(lines + 1, reader.error);
       return false;
     }
     if (length < 0) {
       break;
     }
     ++lines;
-    if (isBlankOrComment(line, length)) {
+    if (shape.blankOrComment) {
       continue;
     }
     // Bad lines are reported whatever the patterns: without a delegator
     // there is nothing to filter on.
-    if (cut) {
+    if (shape.cut) {
       printMessage("Malformed delegate info: line %" PRIu64
                    ": longer than %d characters: '%.*s'...\n",
                    lines, kListingLineLength, kQuotedPrefixLength, line);

@@ -107,6 +107,9 @@ std::FILE* openInputFile(const char* fileName) {
   if (input == nullptr) {
     return nullptr;
   }
+  // The load reads the file's descriptor in blocks of its own; the stream
+  // must hold nothing but the character put back here.
+  std::setvbuf(input, nullptr, _IONBF, 0);
   errno = 0;
   int first = std::getc(input);
   if (first == EOF && std::ferror(input)) {
@@ -132,6 +135,7 @@ Outcome openRunFiles(const Arguments& arguments, RunFiles* files) {
       errno = EBADF;  // it reads as the null device now: no input at all
     } else {
       files->input = stdin;
+      std::setvbuf(stdin, nullptr, _IONBF, 0);  // as for a named file
     }
     if (files->input == nullptr) {
       printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,

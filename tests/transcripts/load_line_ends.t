@@ -57,10 +57,13 @@ reported as malformed with its beginning, nothing of it is stored, and the
 rest of it is read and dropped, not read as a line of its own. Here the cut
 would take the delegate off the fourth line, and leave "bo" of "bobby" on
 the fifth; the last line's number shows that nothing else was counted; a
-line of a megabyte is read through to its end the same way. (Runs of ten
-or more of one character are shown as <count character>.)
+line of a megabyte is read through to its end the same way. Blanks count
+as blanks through the whole line: past the cut they neither hide the
+delegation of the seventh line nor make a delegation of the comment and
+the blank line after it. (Runs of ten or more of one character are shown
+as <count character>.)
 
-  $ python3 -c "import sys; sys.stdout.write('FORMAT 1\n' + ' ' * 2030 + '0002 0 0 0 0 alice bob\n' + 'x' * 3000 + '\n' + '0002 0 0 0 0 alice ' + 'c' * 2100 + ' dave\n' + '0002 0 0 0 0 alice' + ' ' * 2029 + 'bobby\n' + 'y' * 1048576 + '\nlast\n')" > long.txt
+  $ python3 -c "import sys; sys.stdout.write('FORMAT 1\n' + ' ' * 2030 + '0002 0 0 0 0 alice bob\n' + 'x' * 3000 + '\n' + '0002 0 0 0 0 alice ' + 'c' * 2100 + ' dave\n' + '0002 0 0 0 0 alice' + ' ' * 2029 + 'bobby\n' + 'y' * 1048576 + '\n' + ' ' * 2049 + '0002 0FFFFFFF 0 0 0 carol dave\n' + ' ' * 3000 + '# note\n' + ' ' * 3000 + '\nlast\n')" > long.txt
   $ telvemu create srv1
   $ telvdelegate -i long.txt srv1 > out.txt
   [2]
@@ -71,9 +74,10 @@ or more of one character are shown as <count character>.)
   Malformed delegate info: line 4: longer than 2049 characters: '0002 0 0 0 0 alice <81 c>'...
   Malformed delegate info: line 5: longer than 2049 characters: '0002 0 0 0 0 alice<82  >'...
   Malformed delegate info: line 6: longer than 2049 characters: '<100 y>'...
-  Malformed delegate info: line 7: 'last'
+  Malformed delegate info: line 7: longer than 2049 characters: '<100  >'...
+  Malformed delegate info: line 10: 'last'
   
-  Delegates added:0, lines:7 errors:0
+  Delegates added:0, lines:10 errors:0
   @DISCONNECTED srv1@
   $ telvemu dump srv1 | wc -l
   0

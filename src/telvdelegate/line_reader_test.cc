@@ -3,36 +3,40 @@
 #include <string>
 #include <vector>
 
-#include "delegate_tool.h"
 #include "gtest/gtest.h"
+#include "line_reader.h"
 #include "listing_file.h"
 
 namespace {
 
-// Reads every line of the bytes through a tool, as a load does, checking
-// that each count returned is the length of the line stored.
-std::vector<std::string> readLines(const std::string& bytes, int capacity) {
+// Reads every line of the bytes, as a load does, checking that each count
+// returned is the length of the line stored. With `mark`, the lines a load
+// ignores begin with "~".
+std::vector<std::string> readLines(const std::string& bytes, int capacity, bool mark = false) {
   std::string content = bytes;
   FILE* input = fmemopen(&content[0], content.size(), "r");
   EXPECT_NE(input, nullptr);
-  DelegateTool tool;
-  tool.setStreams(input, nullptr, false);
+  static LineReader reader;
+  startLineReader(&reader, input);
   std::vector<std::string> lines;
   std::vector<char> buffer(capacity + 1, 'x');
   for (;;) {
-    int stored = tool.readLine(buffer.data(), capacity);
+    LineShape shape;
+    int stored = readLine(&reader, buffer.data(), capacity, &shape);
     if (stored < 0) {
       EXPECT_EQ(buffer[0], '\0');
       break;
     }
     EXPECT_LE(stored, capacity);
     EXPECT_EQ(buffer[stored], '\0');
-    lines.emplace_back(buffer.data(), stored);
+    lines.push_back((mark && shape.blankOrComment ? "~" : "") + std::string(buffer.data(), stored));
     if (lines.size() > bytes.size() + 1) {
       ADD_FAILURE() << "more lines than bytes";
       break;
     }
   }
+  EXPECT_EQ(reader.error, 0);
+  fclose(input);
   return lines;
 }
 
@@ -76,11 +80,18 @@ TEST(ReadLine, KeepsNulBytesAndCountsThem) {
             (Lines{std::string("a\0b", 3), std::string(1, '\0')}));
 }
 
-TEST(ReadLine, WithoutAnInputStreamLeavesTheBufferAlone) {
-  DelegateTool tool;
-  char buffer[4] = "abc";
-  EXPECT_EQ(tool.readLine(buffer, 3), -1);
-  EXPECT_STREQ(buffer, "abc");
+TEST(ReadLine, JoinsLinesAndLineEndsAcrossBlocks) {
+  std::string before(sizeof(LineReader::block) - 1, 'a');
+  EXPECT_EQ(readLines(before + "\r\nb", 10), (Lines{"aaaaaaaaaa", "b"}));
+  EXPECT_EQ(readLines("c\n" + before + "d\re", 10), (Lines{"c", "aaaaaaaaaa", "e"}));
+}
+
+TEST(ReadLine, IgnoresBlankAndCommentLinesByTheWholeLine) {
+  EXPECT_EQ(readLines("  \n  # x\n ;\n\t\n a\n", 10, true),
+            (Lines{"~  ", "~  # x", "~ ;", "\t", " a"}));
+  // Past the cut: a mark decides, blanks leave the line blank.
+  EXPECT_EQ(readLines(std::string("    #\n    a\n      \n  a #\n    \0", 30), 2, true),
+            (Lines{"~  ", "  ", "~  ", "  ", "  "}));
 }
 
 }  // namespace
