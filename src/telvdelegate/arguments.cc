@@ -47,13 +47,14 @@ const char* checkCombinations(const Arguments& arguments) {
   bool add = arguments.presetText != nullptr;
   bool input = arguments.inputFileName != nullptr;
   bool output = arguments.outputFileName != nullptr;
-  if (add && (input || output || arguments.deleteFlag)) {
+  bool compare = arguments.compareFileName != nullptr;
+  if (add && (input || output || compare || arguments.deleteFlag)) {
     return "Add (-a) cannot be used with any other option\n";
   }
   if (add && arguments.userIdCount < 2) {
     return "Add option (-a) requires delegator user-ID and one or more delegate names.\n";
   }
-  if (arguments.deleteFlag && (input || output)) {
+  if (arguments.deleteFlag && (input || output || compare)) {
     return "Delete (-d) cannot be used with any other option\n";
   }
   if (arguments.deleteFlag && arguments.userIdCount < 2) {
@@ -61,6 +62,9 @@ const char* checkCombinations(const Arguments& arguments) {
   }
   if (input && output) {
     return "Only one file option (-i or -o) can be specified\n";
+  }
+  if (compare && (input || output)) {
+    return "Compare (-c) cannot be used with -i or -o\n";
   }
   if (arguments.serverName == nullptr) {
     return kUsageTitle;
@@ -89,6 +93,10 @@ const char* parseArguments(int argc, char** argv, Arguments* arguments) {
       arguments->deleteFlag = true;
     } else if (std::strcmp(argument, "-n") == 0) {
       arguments->dryRun = true;
+    } else if (std::strcmp(argument, "-q") == 0) {
+      arguments->quiet = true;
+    } else if (std::strcmp(argument, "-c") == 0 && hasValue) {
+      arguments->compareFileName = argv[++index];
     } else if (std::strcmp(argument, "-i") == 0 && hasValue) {
       arguments->inputFileName = argv[++index];
     } else if (std::strcmp(argument, "-l") == 0) {
@@ -127,9 +135,11 @@ void printUsage(const char* message) {
       "    -ar         Add delegates with reviewer permissions.\n"
       "    -d          Delete delegates.\n"
       "    -n          Dry run: show what would change, change nothing.\n"
+      "    -q          Quiet: only failures and totals, no line per delegate.\n"
       "    -l          Long (verbose) format.\n"
       "    -i file     Input file to load.\n"
       "    -o file     Output file (default is standard output).\n"
+      "    -c file     Compare an output file (-o) with the server, change nothing.\n"
       "\n"
       "If no delegator user-IDs are specified, a list of all delegates is printed.\n"
       "User names may contain '?' and '*' wildcard characters.\n"

@@ -10,6 +10,9 @@
 
 struct StorePreview;
 
+// What a comparison of a listing file with the server found.
+enum class Comparison { kSame, kDifferent, kIncomplete };
+
 class DelegateTool : public ServerConnection {
  public:
   DelegateTool() = default;
@@ -22,6 +25,10 @@ class DelegateTool : public ServerConnection {
   // say what would be done. The preview, the caller's, remembers what the
   // run would have saved.
   void setDryRun(StorePreview* preview) { dryRun_ = preview; }
+  // A quiet run leaves out the line for each delegation removed, saved or
+  // replaced (or, in a dry run, that would be): a scheduled job's log then
+  // holds the failures and the summaries alone.
+  void setQuiet(bool quiet) { quiet_ = quiet; }
   // The system's error number of the first write to the output stream that
   // failed, 0 when none did. A full disk must not pass for a saved listing,
   // and by the time the stream is closed the C library no longer says why.
@@ -41,6 +48,10 @@ class DelegateTool : public ServerConnection {
   bool addDelegates(const char* delegator, const char* const* delegates, const char* presetText);
   bool loadDelegates(const char* const* patterns);
   bool deleteDelegates(const char* delegatorPattern, const char* const* delegatePatterns);
+  // Compares the input, a listing file, with the server's delegations,
+  // changing nothing. Incomplete when the file or the server's list could
+  // not be read whole, or the file held lines a restore would refuse.
+  Comparison compareDelegates(const char* const* patterns);
 
  private:
   // Stores one delegation for adding and loading alike, first removing the
@@ -62,6 +73,7 @@ class DelegateTool : public ServerConnection {
   int inputError_ = 0;
 
   StorePreview* dryRun_ = nullptr;  // set in a dry run
+  bool quiet_ = false;
 };
 
 #endif  // TELVDELEGATE_DELEGATE_TOOL_H_

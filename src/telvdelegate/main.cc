@@ -36,6 +36,7 @@ enum class Outcome {
   kStandardOutputFailed,  // standard output could not be written at some point
   kInputFailed,           // the input could not be opened or read
   kOperationFailed,       // the operation reported a failure
+  kDifferent,             // a comparison found differences
   kDone,                  // the operation ran and reported no failure
 };
 
@@ -45,6 +46,7 @@ const int kExitNoConnection = 1;
 const int kExitOperationFailed = 2;
 const int kExitOutputFailed = 3;
 const int kExitInputFailed = 4;
+const int kExitDifferent = 5;
 const int kExitUsage = 255;
 
 int exitStatusOf(Outcome outcome) {
@@ -60,6 +62,8 @@ int exitStatusOf(Outcome outcome) {
       return kExitInputFailed;
     case Outcome::kOperationFailed:
       return kExitOperationFailed;
+    case Outcome::kDifferent:
+      return kExitDifferent;
     case Outcome::kDone:
       break;
   }
@@ -92,9 +96,9 @@ bool isStandardStream(const char* fileName) {
 // The files of a run: opened before the server is tried, lent to the tool
 // for the operation, and closed once it is over, in closeRunFiles alone.
 struct RunFiles {
-  std::FILE* input = nullptr;         // the listing to load, standard input, or none
-  std::FILE* output = stdout;         // a listing file of ours, or standard output
-  const char* outputName = nullptr;   // the listing file's name, when it is one of ours
+  std::FILE* input = nullptr;        // the listing to load, standard input, or none
+  std::FILE* output = stdout;        // a listing file of ours, or standard output
+  const char* outputName = nullptr;  // the listing file's name, when it is one of ours
 };
 
 // Opens a named input file for reading. Some systems open a directory
@@ -128,9 +132,12 @@ std::FILE* openInputFile(const char* fileName) {
 // emptied, before the server is tried. Reports a file that cannot be
 // opened; whatever was opened is in *files either way.
 Outcome openRunFiles(const Arguments& arguments, RunFiles* files) {
-  if (arguments.inputFileName != nullptr) {
-    if (!isStandardStream(arguments.inputFileName)) {
-      files->input = openInputFile(arguments.inputFileName);
+  // A file to load and a file to compare are read alike.
+  const char* inputName =
+      arguments.inputFileName != nullptr ? arguments.inputFileName : arguments.compareFileName;
+  if (inputName != nullptr) {
+    if (!isStandardStream(inputName)) {
+      files->input = openInputFile(inputName);
     } else if (standardInputWasClosed()) {
       errno = EBADF;  // it reads as the null device now: no input at all
     } else {
@@ -138,8 +145,7 @@ Outcome openRunFiles(const Arguments& arguments, RunFiles* files) {
       std::setvbuf(stdin, nullptr, _IONBF, 0);  // as for a named file
     }
     if (files->input == nullptr) {
-      printMessage("Can't open/read input file: %s: %s\n", arguments.inputFileName,
-                   std::strerror(errno));
+      printMessage("Can't open/read input file: %s: %s\n", inputName, std::strerror(errno));
       return Outcome::kInputFailed;
     }
   }
@@ -187,6 +193,21 @@ Outcome closeRunFiles(RunFiles* files, int outputError) {
   return Outcome::kOutputFileFailed;
 }
 
+Outcome comparisonOutcome(const DelegateTool* tool, Comparison comparison) {
+  if (tool->inputError() != 0) {
+    return Outcome::kInputFailed;
+  }
+  switch (comparison) {
+    case Comparison::kIncomplete:
+      return Outcome::kOperationFailed;
+    case Comparison::kDifferent:
+      return Outcome::kDifferent;
+    case Comparison::kSame:
+      break;
+  }
+  return Outcome::kDone;
+}
+
 Outcome runOperation(DelegateTool* tool, const Arguments& arguments) {
   const char* const* userIds = arguments.userIds;
   bool succeeded;
@@ -196,6 +217,9 @@ Outcome runOperation(DelegateTool* tool, const Arguments& arguments) {
     succeeded = tool->deleteDelegates(userIds[0], userIds + 1);
   } else if (arguments.inputFileName != nullptr) {
     succeeded = tool->loadDelegates(userIds);
+  } else if (arguments.compareFileName != nullptr) {
+    // A comparison changes nothing, dry run or not.
+    return comparisonOutcome(tool, tool->compareDelegates(userIds));
   } else {
     // A listing changes nothing, dry run or not.
     return tool->listDelegates(userIds) ? Outcome::kDone : Outcome::kOperationFailed;
@@ -224,6 +248,7 @@ Outcome runOnServer(DelegateTool* tool, const Arguments& arguments, const RunFil
   if (arguments.dryRun) {
     tool->setDryRun(preview);
   }
+  tool->setQuiet(arguments.quiet);
   tool->printLibraryVersion();
   printMessage("Server: %s\n", arguments.serverName);
   *connected = tool->connect(arguments.serverName);
