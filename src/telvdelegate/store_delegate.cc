@@ -81,8 +81,8 @@ bool restoreCopies(uint32_t server, std::vector<TelvDelegateRecord>* removed) {
 // unit that an interruption cannot split. Returns false when anything
 // failed.
 bool replaceCopies(uint32_t server, TelvDelegateRecord* record, const char* delegator,
-                   const char* delegate, const std::vector<TelvDelegateRecord>& copies,
-                   int* added, int* errors) {
+                   const char* delegate, const std::vector<TelvDelegateRecord>& copies, int* added,
+                   int* errors) {
   holdInterruptions();
   std::vector<TelvDelegateRecord> removed;
   bool allRemoved = removeCopies(server, delegator, delegate, copies, &removed);
@@ -143,9 +143,8 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   // tells.
   std::vector<TelvDelegateRecord> copies;
   bool lookedUp = lookUpPairCopies(serverHandle(), delegator, delegate, &copies);
-  bool stored = dryRun_ != nullptr
-                    ? previewStore(dryRun_, record, &copies, added)
-                    : replaceCopies(serverHandle(), &record, delegator, delegate, copies, added,
-                                    errors);
+  bool stored = dryRun_ != nullptr ? previewStore(dryRun_, record, &copies, added)
+                                   : replaceCopies(serverHandle(), &record, delegator, delegate,
+                                                   copies, added, errors);
   return stored && lookedUp;
 }
