@@ -3,7 +3,8 @@
 #   telvdelegate-1.0-windows-<arch>.zip           telvdelegate.exe, its manual
 #                                                 as text, the README
 #   telvdelegate-emulator-1.0-windows-<arch>.zip  the stand-in TELVWIN32.dll
-#                                                 and telvemu.exe, for trying
+#                                                 and telvemu.exe with its
+#                                                 manual as text, for trying
 #                                                 the tool out
 #
 # The tool's zip holds no TELVWIN32.dll: beside the tool it would be loaded
@@ -14,22 +15,29 @@
 install(TARGETS telvdelegate RUNTIME DESTINATION . COMPONENT tool)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . COMPONENT tool)
 
-# The manual page as plain text with CR LF line ends, which any Windows
-# editor shows, made with groff where the build has it.
-find_program(TELV_GROFF groff)
-if(TELV_GROFF)
-  set(manual ${PROJECT_BINARY_DIR}/telvdelegate.txt)
-  add_custom_command(OUTPUT ${manual}
-    COMMAND sh -c "\"$0\" -t -man -Tascii -P-cbou \"$1\" | sed 's/$/\\r/' > \"$2\""
-            ${TELV_GROFF} ${PROJECT_SOURCE_DIR}/man/telvdelegate.1 ${manual}
-    DEPENDS ${PROJECT_SOURCE_DIR}/man/telvdelegate.1
-    COMMENT "Making the manual as text" VERBATIM)
-  add_custom_target(telvdelegate_manual ALL DEPENDS ${manual})
-  install(FILES ${manual} DESTINATION . COMPONENT tool)
-endif()
-
 if(TARGET telvemu)
   install(TARGETS telvwin32 telvemu RUNTIME DESTINATION . COMPONENT emulator)
+endif()
+
+# The manual pages as plain text with CR LF line ends, which any Windows
+# editor shows, made with groff where the build has it: the tool's in its
+# zip, telvemu's in the emulator's.
+find_program(TELV_GROFF groff)
+function(telv_manual_text page component)
+  set(manual ${PROJECT_BINARY_DIR}/${page}.txt)
+  add_custom_command(OUTPUT ${manual}
+    COMMAND sh -c "\"$0\" -t -man -Tascii -P-cbou \"$1\" | sed 's/$/\\r/' > \"$2\""
+            ${TELV_GROFF} ${PROJECT_SOURCE_DIR}/man/${page}.1 ${manual}
+    DEPENDS ${PROJECT_SOURCE_DIR}/man/${page}.1
+    COMMENT "Making the manual page ${page}.1 as text" VERBATIM)
+  add_custom_target(${page}_manual ALL DEPENDS ${manual})
+  install(FILES ${manual} DESTINATION . COMPONENT ${component})
+endfunction()
+if(TELV_GROFF)
+  telv_manual_text(telvdelegate tool)
+  if(TARGET telvemu)
+    telv_manual_text(telvemu emulator)
+  endif()
 endif()
 
 set(CPACK_GENERATOR ZIP)

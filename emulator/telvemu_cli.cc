@@ -261,6 +261,11 @@ int runCommand(const Command& command) {
   if (command.args.empty()) {
     return usage(command, "missing command");
   }
+  // Asked for, the usage is the answer, not an error.
+  if (command.args.size() == 1 && (command.args[0] == "-h" || command.args[0] == "--help")) {
+    command.out << kTelvemuUsage;
+    return 0;
+  }
   for (const CommandEntry& entry : kCommands) {
     if (command.args[0] == entry.name) {
       return entry.run(command);

@@ -10,9 +10,9 @@
 
 extern const char kTelvemuUsage[];
 
-// Runs the command named by args (without the program name). Returns the
-// exit status: 0 done, 1 failed (message on err), 2 bad arguments (usage on
-// err).
+// Runs the command named by args (without the program name); -h or --help
+// alone prints the usage on out. Returns the exit status: 0 done, 1 failed
+// (message on err), 2 bad arguments (usage on err).
 int runTelvemu(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 #endif  // EMULATOR_TELVEMU_CLI_H_

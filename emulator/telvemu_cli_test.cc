@@ -36,6 +36,18 @@ TEST_F(TelvemuTest, BadArgumentsPrintUsageAndExitWith2) {
   }
 }
 
+TEST_F(TelvemuTest, HelpPrintsUsageAndExitsWith0) {
+  for (const char* help : {"-h", "--help"}) {
+    std::string out;
+    std::string err;
+    EXPECT_EQ(telvemu({help}, &out, &err), 0) << help;
+    EXPECT_EQ(out, kTelvemuUsage);
+    EXPECT_EQ(err, "");
+  }
+  std::string err;
+  EXPECT_EQ(telvemu({"-h", "demo"}, nullptr, &err), 2);
+}
+
 TEST_F(TelvemuTest, FailuresExplainThemselvesAndExitWith1) {
   std::string err;
   EXPECT_EQ(telvemu({"dump", "srv1"}, nullptr, &err), 1);

@@ -23,7 +23,7 @@ import zipfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 CONTENTS = {
     "telvdelegate-1.0-windows-": ["README.md", "telvdelegate.exe", "telvdelegate.txt"],
-    "telvdelegate-emulator-1.0-windows-": ["TELVWIN32.dll", "telvemu.exe"],
+    "telvdelegate-emulator-1.0-windows-": ["TELVWIN32.dll", "telvemu.exe", "telvemu.txt"],
 }
 # VS_FIXEDFILEINFO: its signature, structure version 1.0, file version 1.0.0.0.
 FILE_VERSION_1_0 = struct.pack("<IIII", 0xFEEF04BD, 0x00010000, 0x00010000, 0)
