@@ -89,6 +89,8 @@ const char* parseArguments(int argc, char** argv, Arguments* arguments) {
       arguments->deleteFlag = true;
     } else if (std::strcmp(argument, "-n") == 0) {
       arguments->dryRun = true;
+    } else if (std::strcmp(argument, "-q") == 0) {
+      arguments->quiet = true;
     } else if (std::strcmp(argument, "-i") == 0 && hasValue) {
       arguments->inputFileName = argv[++index];
     } else if (std::strcmp(argument, "-l") == 0) {
@@ -127,6 +129,7 @@ void printUsage(const char* message) {
       "    -ar         Add delegates with reviewer permissions.\n"
       "    -d          Delete delegates.\n"
       "    -n          Dry run: show what would change, change nothing.\n"
+      "    -q          Quiet: only failures and totals, no line per delegate.\n"
       "    -l          Long (verbose) format.\n"
       "    -i file     Input file to load.\n"
       "    -o file     Output file (default is standard output).\n"

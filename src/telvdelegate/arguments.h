@@ -11,6 +11,7 @@ struct Arguments {
   const char* presetText = nullptr;      // attribute text of the add preset, or null
   bool deleteFlag = false;               // -d
   bool dryRun = false;                   // -n: report what would change, change nothing
+  bool quiet = false;                    // -q: no line for each delegation changed
   bool longFormat = false;               // -l, or implied by -o
   const char* const* userIds = nullptr;  // what remains, null-terminated, possibly empty
   int userIdCount = 0;

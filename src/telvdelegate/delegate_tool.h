@@ -24,6 +24,10 @@ class DelegateTool : public ServerConnection {
   // but change nothing on the server: no removal, no save. Their lines
   // say what would be done.
   void setDryRun(bool dryRun) { dryRun_ = dryRun; }
+  // A quiet run leaves out the line for each delegation removed, saved or
+  // replaced (or, in a dry run, that would be): a scheduled job's log then
+  // holds the failures and the summaries alone.
+  void setQuiet(bool quiet) { quiet_ = quiet; }
   // Give the streams back to the caller, who closes them; null when the
   // tool holds none.
   std::FILE* releaseInput();
@@ -89,6 +93,7 @@ class DelegateTool : public ServerConnection {
   int inputError_ = 0;
 
   bool dryRun_ = false;
+  bool quiet_ = false;
   // A user-ID pair, for a map that compares both IDs ignoring case.
   using UserIdPair = std::pair<std::string, std::string>;
   struct UserIdPairLess {

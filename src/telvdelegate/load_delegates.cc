@@ -27,6 +27,7 @@
 #include "console_output.h"
 #include "delegate_tool.h"
 #include "listing_file.h"
+#include "progress.h"
 #include "user_id_match.h"
 
 namespace {
@@ -49,6 +50,9 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
   int added = 0;
   int errors = 0;
   bool succeeded = true;
+  Progress progress;
+  progress.start(dryRun_ ? "Checking delegates to load" : "Loading delegates");
+  progress.trackFile(input_);
 
   int length = readLine(line, kListingLineLength);
   if (inputError_ != 0) {
@@ -76,6 +80,7 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
       break;
     }
     ++lines;
+    progress.advance();  // between stores: the line may wait on a stopped terminal
     if (isBlankOrComment(line, length)) {
       continue;
     }
@@ -103,6 +108,7 @@ bool DelegateTool::loadDelegates(const char* const* patterns) {
     }
   }
 
+  progress.finish();
   printMessage(dryRun_ ? "\nDelegates to add:%d, lines:%" PRIu64 " errors:%d\n"
                        : "\nDelegates added:%d, lines:%" PRIu64 " errors:%d\n",
                added, lines, errors);

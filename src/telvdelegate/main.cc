@@ -194,6 +194,7 @@ int runTool(int argc, char** argv) {
   }
   tool->setStreams(input, output, arguments.longFormat);
   tool->setDryRun(arguments.dryRun);
+  tool->setQuiet(arguments.quiet);
 
   printMessage("Server: %s\n", arguments.serverName);
   if (!tool->connect(arguments.serverName)) {

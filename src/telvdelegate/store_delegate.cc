@@ -43,10 +43,11 @@ void copyUserId(const char* userId, char* field) {
 
 // Removes every delegation of the pair from the server, keeping a copy of
 // each. The delegate's own list holds them; whatever else it holds is left
-// alone. Returns false when the new delegation must not be saved: a
+// alone; a quiet run leaves out the line for each. Returns false when the
+// new delegation must not be saved: a
 // removal failed and none succeeded, so the pair still stands as it was.
 // *removalFailed tells whether any removal failed.
-bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate,
+bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate, bool quiet,
                         RemovedCopies* removed, bool* removalFailed) {
   DelegateList list;
   if (!list.fetch(server, delegate)) {
@@ -59,7 +60,9 @@ bool removeExistingPair(uint32_t server, const char* delegator, const char* dele
         compareNoCase(oldDelegate.text, delegate) != 0) {
       continue;
     }
-    printMessage("Replace existing delegate: %s <- %s\n", delegator, delegate);
+    if (!quiet) {
+      printMessage("Replace existing delegate: %s <- %s\n", delegator, delegate);
+    }
     // The copy is taken before the removal: a delegation that could not be
     // put back is never removed.
     removed->records.push_back(*record);
@@ -133,7 +136,7 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
 
   RemovedCopies removed;
   bool removalFailed = false;
-  if (!removeExistingPair(serverHandle(), delegator, delegate, &removed, &removalFailed)) {
+  if (!removeExistingPair(serverHandle(), delegator, delegate, quiet_, &removed, &removalFailed)) {
     // The replace and removal messages are all the report this pair gets.
     if (removed.holding) {
       releaseInterruptions();
@@ -149,7 +152,9 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   RecordUserId savedDelegate = readRecordUserId(record.delegate);
   if (code == 0) {
     ++*added;
-    printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+    if (!quiet_) {
+      printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+    }
   } else {
     ++*errors;
     printMessage("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),

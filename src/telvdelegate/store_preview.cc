@@ -43,8 +43,10 @@ void DelegateTool::previewStore(const TelvDelegateRecord& record, const char* de
   if (previewed != previewedPairs_.end()) {
     // An earlier store of this run would have removed the server's copies
     // and saved this one in their place.
-    reportReplacement(delegator, delegate, sameAttributes(previewed->second, attributes));
-  } else {
+    if (!quiet_) {
+      reportReplacement(delegator, delegate, sameAttributes(previewed->second, attributes));
+    }
+  } else if (!quiet_) {
     DelegateList list;
     if (list.fetch(serverHandle(), delegate)) {
       for (const TelvDelegateRecord* old = list.first(); old != nullptr; old = list.next()) {
@@ -64,5 +66,7 @@ void DelegateTool::previewStore(const TelvDelegateRecord& record, const char* de
   ++*added;
   RecordUserId savedDelegator = readRecordUserId(record.delegator);
   RecordUserId savedDelegate = readRecordUserId(record.delegate);
-  printMessage("Delegate to load: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+  if (!quiet_) {
+    printMessage("Delegate to load: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+  }
 }
