@@ -17,6 +17,7 @@ without the line that says what the tool does.
       -ar         Add delegates with reviewer permissions.
       -d          Delete delegates.
       -n          Dry run: show what would change, change nothing.
+      -q          Quiet: only failures and totals, no line per delegate.
       -l          Long (verbose) format.
       -i file     Input file to load.
       -o file     Output file (default is standard output).
