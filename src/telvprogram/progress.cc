@@ -67,12 +67,15 @@ uint64_t regularFileSize(std::FILE* file) {
 }
 
 // Whether this process may write to its terminal now: a job in the
-// background must not, and may be stopped if it tries.
+// background of its own terminal must not, and may be stopped if it tries.
+// A terminal that is not the process's own (tcgetpgrp fails) has no
+// foreground to keep and stops no one.
 bool inForeground() {
 #ifdef _WIN32
   return true;
 #else
-  return tcgetpgrp(STDERR_FILENO) == getpgrp();
+  pid_t foreground = tcgetpgrp(STDERR_FILENO);
+  return foreground == -1 || foreground == getpgrp();
 #endif
 }
 
