@@ -44,9 +44,9 @@ void copyUserId(const char* userId, char* field) {
 // Removes every delegation of the pair from the server, keeping a copy of
 // each. The delegate's own list holds them; whatever else it holds is left
 // alone; a quiet run leaves out the line for each. Returns false when the
-// new delegation must not be saved: a
-// removal failed and none succeeded, so the pair still stands as it was.
-// *removalFailed tells whether any removal failed.
+// new delegation must not be saved: a removal failed and none succeeded,
+// so the pair still stands as it was. *removalFailed tells whether any
+// removal failed.
 bool removeExistingPair(uint32_t server, const char* delegator, const char* delegate, bool quiet,
                         RemovedCopies* removed, bool* removalFailed) {
   DelegateList list;
