@@ -12,6 +12,7 @@
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
+#include "latency.h"
 #include "record_codec.h"
 #include "telvwin32.h"
 
@@ -41,6 +42,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvDeleteDelegate(uint32_t handle, uint32_t e
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
+  latencyWait(server->latencyMs);
   std::lock_guard<std::mutex> lock(server->mutex);
   Store* store = &server->store;
   if (!storeBeginWrite(store)) {
@@ -81,6 +83,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvSaveDelegate(uint32_t handle, TelvDelegate
     return kErrUserIdTrailingBytes;
   }
   DelegationRow row = rowFromRecord(*record);
+  latencyWait(server->latencyMs);
   std::lock_guard<std::mutex> lock(server->mutex);
   Store* store = &server->store;
   if (!storeBeginWrite(store)) {

@@ -11,6 +11,7 @@
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
+#include "latency.h"
 #include "list_sort.h"
 #include "record_codec.h"
 #include "telvwin32.h"
@@ -90,6 +91,9 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetDelegateList(uint32_t handle, const cha
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
+  // A list is fetched from the server in one call; walking and sorting it
+  // are the caller's own work, which no network slows.
+  latencyWait(server->latencyMs);
   std::lock_guard<std::mutex> lock(server->mutex);
   Store* store = &server->store;
   // One snapshot for the faults, the count and the rows.

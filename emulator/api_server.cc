@@ -14,6 +14,7 @@
 #include "exports.h"
 #include "fault_table.h"
 #include "handle_table.h"
+#include "latency.h"
 #include "server_files.h"
 #include "telvwin32.h"
 #include "text_table.h"
@@ -68,6 +69,12 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvCreateServerHandle(const char* serverName,
     setError(error, kErrUnknownServer);
     return 0;
   }
+  if (!latencyGet(&server->store, &server->latencyMs)) {
+    setError(error, databaseFailure(&server->store));
+    return 0;
+  }
+  // A slow server is slow to answer even to refuse.
+  latencyWait(server->latencyMs);
   // Texts load before the connect fault is taken, so that the caller can
   // put the failure into words.
   std::vector<std::pair<uint32_t, std::string>> texts;
@@ -100,6 +107,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvVersionCheck(uint32_t handle, uint32_t /*r
   if (server == nullptr) {
     return kErrInvalidHandle;
   }
+  latencyWait(server->latencyMs);
   std::lock_guard<std::mutex> lock(server->mutex);
   return faultCode(server.get(), FaultKind::kRelease);
 }
@@ -113,6 +121,7 @@ TELV_EXPORT uint32_t TELVAPI_CALL TelvGetServerInfo2(uint32_t handle, void* info
   if (info == nullptr) {
     return kErrBadArgument;
   }
+  latencyWait(server->latencyMs);
   std::lock_guard<std::mutex> lock(server->mutex);
   if (uint32_t code = faultCode(server.get(), FaultKind::kInfo)) {
     return code;
@@ -156,8 +165,9 @@ TELV_EXPORT void TELVAPI_CALL TelvStringTelvErr(uint32_t code, char* buffer, int
 
 TELV_EXPORT void TELVAPI_CALL TelvCloseServerHandle(uint32_t handle) {
   checkCallerFlushed("TelvCloseServerHandle");
-  if (handleServer(handle) != nullptr) {
+  if (std::shared_ptr<ConnectedServer> server = handleServer(handle)) {
     checkListsClosed(handle, "as the server handle is closed");
+    latencyWait(server->latencyMs);
   }
   handleRemoveServer(handle);
 }

@@ -25,6 +25,10 @@
 struct ConnectedServer {
   std::mutex mutex;
   Store store;
+  // What each call on the server takes, in milliseconds (see latency.h),
+  // as it was when the caller connected: read once, so that a server
+  // without one costs its callers no query per call.
+  uint32_t latencyMs = 0;
 };
 
 // A list a caller fetched with TelvGetDelegateList: its own copy of the

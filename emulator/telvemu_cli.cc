@@ -6,6 +6,7 @@
 #include "demo_data.h"
 #include "fault_command.h"
 #include "fault_table.h"
+#include "latency.h"
 #include "number_parse.h"
 #include "record_codec.h"
 #include "seed.h"
@@ -23,7 +24,8 @@ const char kTelvemuUsage[] =
     "                                         default to 0002 0FFFFFFF 0 0 0\n"
     "  seed SERVER COUNT [SEED]               add COUNT generated delegations\n"
     "  dump SERVER                            print the delegations in storage order\n"
-    "  faults SERVER                          print the faults set, as 'fault' takes them\n"
+    "  faults SERVER                          print the latency and the faults set, as\n"
+    "                                         'latency' and 'fault' take them\n"
     "  fault SERVER connect COUNT|all CODE [TEXT]\n"
     "  fault SERVER release CODE\n"
     "  fault SERVER info CODE\n"
@@ -34,6 +36,8 @@ const char kTelvemuUsage[] =
     "  fault SERVER save DELEGATOR DELEGATE CODE [COUNT]\n"
     "  fault SERVER clear                     remove every fault\n"
     "  text SERVER CODE TEXT                  give error CODE the text TEXT\n"
+    "  latency SERVER MILLISECONDS            make every call on the server take that\n"
+    "                                         long, as across a slow network; 0: none\n"
     "CODE is decimal, possibly negative, or hexadecimal after 0x.\n"
     "Servers are kept in $TELVEMU_DIR (default $HOME/.telvemu).\n";
 
@@ -202,11 +206,15 @@ int runFaults(const Command& command) {
   }
   Store store;
   std::vector<Fault> faults;
+  uint32_t latency = 0;
   if (!openServerStore(command, &store)) {
     return 1;
   }
-  if (!faultList(&store, &faults)) {
+  if (!latencyGet(&store, &latency) || !faultList(&store, &faults)) {
     return databaseFailure(command, &store);
+  }
+  if (latency != 0) {
+    command.out << "latency " << latency << '\n';
   }
   for (const Fault& fault : faults) {
     command.out << faultFormat(fault) << '\n';
@@ -246,15 +254,32 @@ int runText(const Command& command) {
   return textSet(&store, code, command.args[3]) ? 0 : databaseFailure(command, &store);
 }
 
+int runLatency(const Command& command) {
+  if (!wantArguments(command, 2, 2)) {
+    return usage(command, "latency takes SERVER MILLISECONDS");
+  }
+  uint64_t milliseconds = 0;
+  if (!parseDecimal(command.args[2], &milliseconds) || milliseconds > kMaxLatencyMs) {
+    return usage(command, "bad latency '" + command.args[2] + "': 0 to " +
+                              std::to_string(kMaxLatencyMs) + " milliseconds");
+  }
+  Store store;
+  if (!openServerStore(command, &store)) {
+    return 1;
+  }
+  return latencySet(&store, static_cast<uint32_t>(milliseconds)) ? 0
+                                                                 : databaseFailure(command, &store);
+}
+
 struct CommandEntry {
   const char* name;
   int (*run)(const Command&);
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"create", runCreate}, {"remove", runRemove}, {"demo", runDemo},
-    {"add", runAdd},       {"seed", runSeed},     {"dump", runDump},
-    {"faults", runFaults}, {"fault", runFault},   {"text", runText},
+    {"create", runCreate}, {"remove", runRemove},   {"demo", runDemo},     {"add", runAdd},
+    {"seed", runSeed},     {"dump", runDump},       {"faults", runFaults}, {"fault", runFault},
+    {"text", runText},     {"latency", runLatency},
 };
 
 int runCommand(const Command& command) {

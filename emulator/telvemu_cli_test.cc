@@ -1,5 +1,6 @@
 #include "telvemu_cli.h"
 
+#include <chrono>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -27,6 +28,9 @@ TEST_F(TelvemuTest, BadArgumentsPrintUsageAndExitWith2) {
            {"fault", "srv1"},
            {"fault", "srv1", "release", "soon"},
            {"text", "srv1", "0xZ", "text"},
+           {"latency", "srv1"},
+           {"latency", "srv1", "-1"},
+           {"latency", "srv1", "60001"},
        }) {
     std::string out;
     std::string err;
@@ -87,6 +91,24 @@ TEST_F(TelvemuTest, AddAcceptsUserIdsOfUpTo22Characters) {
   EXPECT_NE(err.find("must have 1 to 22 characters"), std::string::npos) << err;
   EXPECT_EQ(telvemu({"add", "srv1", "", "x"}, nullptr, &err), 1);
   EXPECT_EQ(dump("srv1"), "1 0002 0FFFFFFF 00000000 00000000 00000000 " + longest + " x\n");
+}
+
+TEST_F(TelvemuTest, LatencyOutlivesFaultClearAndSlowsEveryCallOnTheServer) {
+  mustTelvemu({"create", "srv1"});
+  mustTelvemu({"latency", "srv1", "40"});
+  mustTelvemu({"fault", "srv1", "clear"});
+  mustTelvemu({"fault", "srv1", "release", "99"});
+  std::string out;
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &out), 0);
+  EXPECT_EQ(out, "latency 40\nrelease 0x63\n");
+  auto start = std::chrono::steady_clock::now();
+  uint32_t server = connect("srv1");
+  EXPECT_EQ(TelvVersionCheck(server, 0, 0), 99u);  // the connect and the call wait
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(80));
+  TelvCloseServerHandle(server);
+  mustTelvemu({"latency", "srv1", "0"});
+  EXPECT_EQ(telvemu({"faults", "srv1"}, &out), 0);
+  EXPECT_EQ(out, "release 0x63\n");
 }
 
 TEST_F(TelvemuTest, FaultsAreListedAsTheFaultCommandTakesThem) {

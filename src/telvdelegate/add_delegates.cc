@@ -9,6 +9,7 @@
 #include "attribute_text.h"
 #include "console_output.h"
 #include "delegate_tool.h"
+#include "progress.h"
 #include "user_id_match.h"
 
 bool DelegateTool::addDelegates(const char* delegator, const char* const* delegates,
@@ -30,7 +31,16 @@ bool DelegateTool::addDelegates(const char* delegator, const char* const* delega
   int added = 0;
   int errors = 0;
   bool succeeded = true;
-  for (const char* const* delegate = delegates; *delegate != nullptr; ++delegate) {
+  uint64_t count = 0;
+  while (delegates[count] != nullptr) {
+    ++count;
+  }
+  Progress progress;
+  progress.start(dryRun_ ? "Checking delegates to add" : "Adding delegates", count);
+  // Each delegate is counted as done when the next is taken up, between
+  // the stores, whichever way its turn ended.
+  for (const char* const* delegate = delegates; *delegate != nullptr;
+       ++delegate, progress.advance()) {
     if ((*delegate)[0] == '\0') {
       printMessage("Delegatee user-ID to add cannot be empty\n");
       succeeded = false;
@@ -46,6 +56,7 @@ bool DelegateTool::addDelegates(const char* delegator, const char* const* delega
     }
   }
 
+  progress.finish();
   printMessage(dryRun_ ? "\nDelegates to add:%d, errors:%d\n" : "\nDelegates added:%d, errors:%d\n",
                added, errors);
   return succeeded;

@@ -30,6 +30,7 @@
 #include "delegate_tool.h"
 #include "listing_input.h"
 #include "pair_copies.h"
+#include "progress.h"
 #include "record_user_id.h"
 #include "user_id_match.h"
 
@@ -181,11 +182,18 @@ void comparePair(const FileDelegation& line, const ServerPair& pair, bool longFo
 Comparison DelegateTool::compareDelegates(const char* const* patterns) {
   std::vector<FileDelegation> fileDelegations;
   bool linesRefused = false;
-  ListingReading reading = readListing(input_, patterns, [&](const ListingLine& line) {
-    if (!takeFileLine(line, &fileDelegations)) {
-      linesRefused = true;
-    }
-  });
+  Progress progress;
+  progress.start("Reading the listing file");
+  progress.trackFile(input_);
+  ListingReading reading = readListing(
+      input_, patterns,
+      [&](const ListingLine& line) {
+        if (!takeFileLine(line, &fileDelegations)) {
+          linesRefused = true;
+        }
+      },
+      &progress);
+  progress.finish();
   if (reading.readError != 0) {
     inputError_ = reading.readError;
     return Comparison::kIncomplete;

@@ -12,16 +12,39 @@
 #include "delegate_list.h"
 #include "delegate_tool.h"
 #include "interruptions.h"
+#include "progress.h"
 #include "record_user_id.h"
 #include "telvwin32.h"
 #include "user_id_match.h"
 
+namespace {
+
+// The delegations the delete will take, for the progress line: one walk of
+// the list in memory, with no call to the server, against the removals'
+// one call each.
+uint64_t countMatches(DelegateList* list, const char* delegatorPattern,
+                      const char* const* delegatePatterns) {
+  uint64_t count = 0;
+  for (const TelvDelegateRecord* record = list->first(); record != nullptr; record = list->next()) {
+    count += matchPattern(readRecordUserId(record->delegator).text, delegatorPattern) &&
+             matchesAnyPattern(readRecordUserId(record->delegate).text, delegatePatterns);
+  }
+  return count;
+}
+
+}  // namespace
+
 bool DelegateTool::deleteDelegates(const char* delegatorPattern,
                                    const char* const* delegatePatterns) {
+  Progress progress;
+  progress.start(dryRun_ ? "Finding delegates to remove" : "Removing delegates");
   DelegateList list;
   if (!list.fetch(serverHandle(), nullptr)) {
     printMessage("Can't retrieve delegates for: %s\n", delegatorPattern);
     return false;
+  }
+  if (progress.active()) {
+    progress.setTotal(countMatches(&list, delegatorPattern, delegatePatterns));
   }
 
   int removed = 0;
@@ -36,15 +59,20 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
       continue;  // a delegation matching several patterns is still removed once
     }
     if (dryRun_) {
-      printMessage("Delegate to remove:  %s <- %s\n", delegator.text, delegate.text);
+      if (!quiet_) {
+        printMessage("Delegate to remove:  %s <- %s\n", delegator.text, delegate.text);
+      }
       ++removed;
+      progress.advance();
       continue;
     }
     // A removal and its line are one: an interruption waits for the line.
     holdInterruptions();
     uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
     if (code == 0) {
-      printMessage("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
+      if (!quiet_) {
+        printMessage("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
+      }
       ++removed;
     } else {
       printMessage("Can't remove delegate (%d): %s <- %s\n", static_cast<int>(code), delegator.text,
@@ -52,8 +80,10 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
       succeeded = false;
     }
     releaseInterruptions();
+    progress.advance();  // outside the unit: the line may wait on a stopped terminal
   }
   list.close();
+  progress.finish();
 
   printMessage(dryRun_ ? "Delegates to remove: %d\n" : "Delegates removed: %d\n", removed);
   return succeeded;

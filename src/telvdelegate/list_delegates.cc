@@ -17,11 +17,15 @@
 #include "delegate_list.h"
 #include "delegate_tool.h"
 #include "listing_file.h"
+#include "progress.h"
 #include "record_user_id.h"
 #include "user_id_match.h"
 
 bool DelegateTool::listDelegates(const char* const* patterns) {
   printMessage("Retrieving in-box delegates list...\n");
+  // How many the patterns let through is not known before the walk.
+  Progress progress;
+  progress.start("Listing delegates");
   DelegateList list;
   if (!list.fetch(serverHandle(), nullptr)) {
     printMessage("Can't retrieve delegates list: %s\n", serverName());
@@ -70,10 +74,12 @@ bool DelegateTool::listDelegates(const char* const* patterns) {
                    delegate.text, mark);
     }
     flushOutput();
+    progress.advance();
   }
 
   flushOutput();
   list.close();
+  progress.finish();
 
   printMessage("delegators:%d, delegates:%d\n", delegators, entries);
   return true;

@@ -5,6 +5,7 @@
 
 #include "console_output.h"
 #include "line_reader.h"
+#include "progress.h"
 #include "user_id_match.h"
 
 namespace {
@@ -23,7 +24,8 @@ void noteReadFailure(ListingReading* reading, int error) {
 }  // namespace
 
 ListingReading readListing(std::FILE* input, const char* const* patterns,
-                           const std::function<void(const ListingLine&)>& take) {
+                           const std::function<void(const ListingLine&)>& take,
+                           Progress* progress) {
   ListingReading reading;
   LineReader reader;
   startLineReader(&reader, input);
@@ -55,6 +57,7 @@ ListingReading readListing(std::FILE* input, const char* const* patterns,
       return reading;
     }
     ++reading.lines;
+    progress->advance();
     if (shape.blankOrComment) {
       continue;
     }

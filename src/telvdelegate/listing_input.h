@@ -32,6 +32,8 @@
 
 #include "listing_file.h"
 
+class Progress;
+
 // What reading a listing came to.
 struct ListingReading {
   uint64_t lines = 0;          // lines read, the header included
@@ -44,8 +46,10 @@ struct ListingReading {
 // and a failed read, and hands each delegation line whose delegator passes
 // the patterns (as the file has it, before any cut to a record's width) to
 // take, in the file's order. An empty input holds no line, not even the
-// header: the listing of nothing.
+// header: the listing of nothing. Each line read advances the progress,
+// between the takes.
 ListingReading readListing(std::FILE* input, const char* const* patterns,
-                           const std::function<void(const ListingLine&)>& take);
+                           const std::function<void(const ListingLine&)>& take,
+                           Progress* progress);
 
 #endif  // TELVDELEGATE_LISTING_INPUT_H_

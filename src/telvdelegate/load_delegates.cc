@@ -13,16 +13,24 @@
 #include "console_output.h"
 #include "delegate_tool.h"
 #include "listing_input.h"
+#include "progress.h"
 
 bool DelegateTool::loadDelegates(const char* const* patterns) {
   int added = 0;
   int errors = 0;
   bool stored = true;
-  ListingReading reading = readListing(input_, patterns, [&](const ListingLine& line) {
-    if (!storeDelegate(line.attributes, line.delegator, line.delegate, &added, &errors)) {
-      stored = false;
-    }
-  });
+  Progress progress;
+  progress.start(dryRun_ ? "Checking delegates to load" : "Loading delegates");
+  progress.trackFile(input_);
+  ListingReading reading = readListing(
+      input_, patterns,
+      [&](const ListingLine& line) {
+        if (!storeDelegate(line.attributes, line.delegator, line.delegate, &added, &errors)) {
+          stored = false;
+        }
+      },
+      &progress);
+  progress.finish();
   if (reading.readError != 0) {
     inputError_ = reading.readError;
     return false;

@@ -35,14 +35,16 @@ void copyUserId(const char* userId, char* field) {
 }
 
 // Removes the copies of the pair from the server, each after its replace
-// line. Keeps in *removed those that went, byte for byte, to be saved back
+// line, which a quiet run leaves out. Keeps in *removed those that went, byte for byte, to be saved back
 // should the new delegation fail. Returns false when a removal failed.
-bool removeCopies(uint32_t server, const char* delegator, const char* delegate,
+bool removeCopies(uint32_t server, const char* delegator, const char* delegate, bool quiet,
                   const std::vector<TelvDelegateRecord>& copies,
                   std::vector<TelvDelegateRecord>* removed) {
   bool allRemoved = true;
   for (const TelvDelegateRecord& copy : copies) {
-    reportReplacement(delegator, delegate, false);
+    if (!quiet) {
+      reportReplacement(delegator, delegate, false);
+    }
     uint32_t code = TelvDeleteDelegate(server, copy.entryId);
     if (code == 0) {
       removed->push_back(copy);
@@ -78,14 +80,16 @@ bool restoreCopies(uint32_t server, std::vector<TelvDelegateRecord>* removed) {
 }
 
 // Removes the copies and saves the new delegation in their place, as one
-// unit that an interruption cannot split. Returns false when anything
-// failed.
-bool replaceCopies(uint32_t server, TelvDelegateRecord* record, const char* delegator,
-                   const char* delegate, const std::vector<TelvDelegateRecord>& copies, int* added,
-                   int* errors) {
+// unit that an interruption cannot split. A quiet run reports failures
+// alone. Returns false when anything failed.
+bool replaceCopies(uint32_t server, bool quiet, TelvDelegateRecord* record,
+                   const std::vector<TelvDelegateRecord>& copies, int* added, int* errors) {
+  RecordUserId savedDelegator = readRecordUserId(record->delegator);
+  RecordUserId savedDelegate = readRecordUserId(record->delegate);
   holdInterruptions();
   std::vector<TelvDelegateRecord> removed;
-  bool allRemoved = removeCopies(server, delegator, delegate, copies, &removed);
+  bool allRemoved =
+      removeCopies(server, savedDelegator.text, savedDelegate.text, quiet, copies, &removed);
   if (!allRemoved && removed.empty()) {
     // The pair stands as it was; the replace and removal lines are all the
     // report it gets.
@@ -94,11 +98,11 @@ bool replaceCopies(uint32_t server, TelvDelegateRecord* record, const char* dele
   }
 
   uint32_t code = TelvSaveDelegate(server, record);
-  RecordUserId savedDelegator = readRecordUserId(record->delegator);
-  RecordUserId savedDelegate = readRecordUserId(record->delegate);
   if (code == 0) {
     ++*added;
-    printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+    if (!quiet) {
+      printMessage("Delegate loaded: %s <- %s\n", savedDelegator.text, savedDelegate.text);
+    }
   } else {
     ++*errors;
     printMessage("Can't load delegate info (%d): %s <- %s\n", static_cast<int>(code),
@@ -143,8 +147,8 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   // tells.
   std::vector<TelvDelegateRecord> copies;
   bool lookedUp = lookUpPairCopies(serverHandle(), delegator, delegate, &copies);
-  bool stored = dryRun_ != nullptr ? previewStore(dryRun_, record, &copies, added)
-                                   : replaceCopies(serverHandle(), &record, delegator, delegate,
-                                                   copies, added, errors);
+  bool stored = dryRun_ != nullptr
+                    ? previewStore(dryRun_, quiet_, record, &copies, added)
+                    : replaceCopies(serverHandle(), quiet_, &record, copies, added, errors);
   return stored && lookedUp;
 }

@@ -17,7 +17,7 @@ bool StorePreview::PairLess::operator()(const Pair& a, const Pair& b) const {
   return comparePairs(a.first.c_str(), a.second.c_str(), b.first.c_str(), b.second.c_str()) < 0;
 }
 
-bool previewStore(StorePreview* preview, const TelvDelegateRecord& record,
+bool previewStore(StorePreview* preview, bool quiet, const TelvDelegateRecord& record,
                   std::vector<TelvDelegateRecord>* copies, int* added) {
   RecordUserId delegator = readRecordUserId(record.delegator);
   RecordUserId delegate = readRecordUserId(record.delegate);
@@ -35,12 +35,17 @@ bool previewStore(StorePreview* preview, const TelvDelegateRecord& record,
     }
   }
   for (const TelvDelegateRecord& copy : *copies) {
+    if (quiet) {
+      break;
+    }
     reportReplacement(delegator.text, delegate.text,
                       sameAttributes(attributesOfRecord(copy), attributes));
   }
   preview->saved[pair] = attributes;
 
   ++*added;
-  printMessage("Delegate to load: %s <- %s\n", delegator.text, delegate.text);
+  if (!quiet) {
+    printMessage("Delegate to load: %s <- %s\n", delegator.text, delegate.text);
+  }
   return true;
 }

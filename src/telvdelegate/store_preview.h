@@ -27,10 +27,10 @@ struct StorePreview {
 
 // Stands in for the removals and the save of one store: reports each of
 // the copies that the store would replace (the server's, or what this run
-// would have saved in their place) and the save, and counts it in *added.
-// *copies are those the store looked up; the record is the one it would
-// save. Returns true: nothing it foresees fails.
-bool previewStore(StorePreview* preview, const TelvDelegateRecord& record,
+// would have saved in their place) and the save, unless the run is quiet,
+// and counts it in *added. *copies are those the store looked up; the
+// record is the one it would save. Returns true: nothing it foresees fails.
+bool previewStore(StorePreview* preview, bool quiet, const TelvDelegateRecord& record,
                   std::vector<TelvDelegateRecord>* copies, int* added);
 
 #endif  // TELVDELEGATE_STORE_PREVIEW_H_

@@ -183,3 +183,17 @@ A failed save is reported and counted as an error; the others go on.
   [2]
   $ telvemu dump srv5
   1 0002 FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF alice carol
+
+With -q the lines of the delegations saved and replaced are left out; the
+refusals, failures and the summary stay.
+
+  $ telvdelegate -q -ar srv5 alice bob carol 'd*'
+  @CONNECTED srv5@
+  Can't load delegate info (10005): alice <- bob
+  Delegatee user-ID to add cannot contain wildcards: d*
+  
+  Delegates added:1, errors:1
+  @DISCONNECTED srv5@
+  [2]
+  $ telvemu dump srv5
+  2 0002 0FFFFFFF 00000000 00000000 00000000 alice carol

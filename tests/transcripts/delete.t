@@ -84,6 +84,18 @@ When every matching removal fails, each is reported and none counted.
   4 0002 0FFFFFFF 00000000 00000000 00000000 bert bob
   5 0002 0FFFFFFF 00000000 00000000 00000000 Alice erin
 
+With -q the line for each removal is left out; failures and summary stay.
+
+  $ telvemu add fails alice frank
+  $ telvemu add fails alice gina
+  $ telvdelegate -q -d fails alice '*'
+  @CONNECTED fails@
+  Can't remove delegate (10006): alice <- carol
+  Can't remove delegate (-2147483640): Alice <- erin
+  Delegates removed: 2
+  @DISCONNECTED fails@
+  [2]
+
 When the list cannot be fetched, the message names the delegator pattern
 as typed, and no summary follows.
 
@@ -102,6 +114,16 @@ A dry run (-n) names what the delete would remove, and removes nothing.
   @CONNECTED demo@
   Delegate to remove:  FrontDesk <- JMiller
   Delegate to remove:  frontdesk <- JMiller
+  Delegates to remove: 2
+  Dry run: nothing was changed on the server.
+  @DISCONNECTED demo@
+  $ telvemu dump demo | cmp - before.txt && echo unchanged
+  unchanged
+
+So does a quiet one, which names nothing.
+
+  $ telvdelegate -q -n -d demo '*' '*desk*' 'j*'
+  @CONNECTED demo@
   Delegates to remove: 2
   Dry run: nothing was changed on the server.
   @DISCONNECTED demo@

@@ -156,6 +156,21 @@ line is a failure of the load, which its exit status tells.
   1 0002 00000000 00000000 00000000 00000000 alice bob
   2 0002 00000000 00000000 00000000 00000000 ALICE dave
 
+With -q (here with -n) the lines of the delegations to load and replace are
+left out; the malformed lines and the summary stay.
+
+  $ telvdelegate -q -n -i mixed.txt srv5 'a*'
+  @CONNECTED srv5@
+  Malformed delegate info: line 7: '0002 0 0 0 0 alice'
+  Malformed delegate info: line 8: '	'
+  Malformed delegate info: line 9: '	# not a comment'
+  Malformed delegate info: line 11: '0002 0 0 0 zz alice carol'
+  
+  Delegates to add:2, lines:12 errors:0
+  Dry run: nothing was changed on the server.
+  @DISCONNECTED srv5@
+  [2]
+
 The attribute numbers may be written in any case, with a 0x prefix, a sign
 or without leading zeros; user IDs are stored as read, wildcards and all.
 
