@@ -5,16 +5,16 @@
 
 // What one command line asks for. Every string points into argv.
 struct Arguments {
-  const char* serverName = nullptr;      // null when none was given
-  const char* inputFileName = nullptr;   // value of -i; "-" is standard input
-  const char* outputFileName = nullptr;  // value of -o; "-" is standard output
+  const char* serverName = nullptr;       // null when none was given
+  const char* inputFileName = nullptr;    // value of -i; "-" is standard input
+  const char* outputFileName = nullptr;   // value of -o; "-" is standard output
   const char* compareFileName = nullptr;  // value of -c; "-" is standard input
-  const char* presetText = nullptr;      // attribute text of the add preset, or null
-  bool deleteFlag = false;               // -d
-  bool dryRun = false;                   // -n: report what would change, change nothing
-  bool quiet = false;                    // -q: no line for each delegation changed
-  bool longFormat = false;               // -l, or implied by -o
-  const char* const* userIds = nullptr;  // what remains, null-terminated, possibly empty
+  const char* presetText = nullptr;       // attribute text of the add preset, or null
+  bool deleteFlag = false;                // -d
+  bool dryRun = false;                    // -n: report what would change, change nothing
+  bool quiet = false;                     // -q: no line for each delegation changed
+  bool longFormat = false;                // -l, or implied by -o
+  const char* const* userIds = nullptr;   // what remains, null-terminated, possibly empty
   int userIdCount = 0;
 };
 

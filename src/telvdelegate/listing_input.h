@@ -49,7 +49,6 @@ struct ListingReading {
 // header: the listing of nothing. Each line read advances the progress,
 // between the takes.
 ListingReading readListing(std::FILE* input, const char* const* patterns,
-                           const std::function<void(const ListingLine&)>& take,
-                           Progress* progress);
+                           const std::function<void(const ListingLine&)>& take, Progress* progress);
 
 #endif  // TELVDELEGATE_LISTING_INPUT_H_

@@ -35,8 +35,8 @@ void copyUserId(const char* userId, char* field) {
 }
 
 // Removes the copies of the pair from the server, each after its replace
-// line, which a quiet run leaves out. Keeps in *removed those that went, byte for byte, to be saved back
-// should the new delegation fail. Returns false when a removal failed.
+// line, which a quiet run leaves out. Keeps in *removed those that went, byte for byte, to be saved
+// back should the new delegation fail. Returns false when a removal failed.
 bool removeCopies(uint32_t server, const char* delegator, const char* delegate, bool quiet,
                   const std::vector<TelvDelegateRecord>& copies,
                   std::vector<TelvDelegateRecord>* removed) {

@@ -99,8 +99,7 @@ TEST_F(ServerConnectionTest, GivesUpAfterFiveAttemptsWithoutOpeningAConnection) 
     EXPECT_EQ(connection.serverHandle(), 0u);
     EXPECT_EQ(connection.serverName(), nullptr);
   });
-  std::string expected =
-      "Connecting to Telvane server: srv1\n";
+  std::string expected = "Connecting to Telvane server: srv1\n";
   for (int attempt = 1; attempt <= 5; ++attempt) {
     expected += "Connect(" + std::to_string(attempt) + ") to Telvane server: srv1\n";
     expected += "Connect failed to Telvane server: srv1, error 42: Line down\n";
