@@ -17,9 +17,9 @@
 // scan of the part kept could store a user ID cut short at the buffer's
 // end. No listing the tool writes comes near that length, so such a line
 // is damaged or made by hand, and it is reported as malformed, quoting only
-// its beginning, and nothing of it is stored. Unless it is blank or a
-// comment all through: the reader looks at the whole line for that, so
-// that blanks enough do not hide a delegation.
+// its beginning, and nothing of it is stored. A line of blanks only, or a
+// comment, is ignored whatever its length: the reader looks at the whole
+// line for that, so that enough blanks before a delegation do not hide it.
 
 #include <cinttypes>
 #include <cstdint>
