@@ -16,9 +16,9 @@
 // scan of the part kept could yield a user ID cut short at the buffer's
 // end. No listing the tool writes comes near that length, so such a line
 // is damaged or made by hand, and it is malformed, its report quoting only
-// its beginning. Unless it is blank or a comment all through: the reader
-// looks at the whole line for that, so that blanks enough do not hide a
-// delegation.
+// its beginning. A line of blanks only, or a comment, is ignored whatever
+// its length: the reader looks at the whole line for that, so that enough
+// blanks before a delegation do not hide it.
 //
 // A read that fails ends the reading with a report at the line it was
 // meant to give, not as if the file had ended there.
