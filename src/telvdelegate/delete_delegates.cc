@@ -5,6 +5,10 @@
 // list's elements valid, so the walk goes on over the same list. A failed
 // removal is reported and not counted, and the walk goes on; the result
 // tells that one failed.
+//
+// The walk is one unit: an interruption waits until a removal and its line
+// are done, and stops the walk there, so that its list is closed before
+// the run ends.
 
 #include <cstdio>
 
@@ -18,6 +22,7 @@
 
 bool DelegateTool::deleteDelegates(const char* delegatorPattern,
                                    const char* const* delegatePatterns) {
+  InterruptionHold hold;  // made before the list, so it goes after it
   DelegateList list;
   if (!list.fetch(serverHandle(), nullptr)) {
     printMessage("Can't retrieve delegates for: %s\n", delegatorPattern);
@@ -27,6 +32,9 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
   int removed = 0;
   bool succeeded = true;
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
+    if (interruptionHeld()) {
+      return false;  // the run ends as the hold goes
+    }
     RecordUserId delegator = readRecordUserId(record->delegator);
     if (!matchPattern(delegator.text, delegatorPattern)) {
       continue;
@@ -40,8 +48,6 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
       ++removed;
       continue;
     }
-    // A removal and its line are one: an interruption waits for the line.
-    holdInterruptions();
     uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
     if (code == 0) {
       printMessage("Delegate removed:  %s <- %s\n", delegator.text, delegate.text);
@@ -51,7 +57,6 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
                    delegate.text);
       succeeded = false;
     }
-    releaseInterruptions();
   }
   list.close();
 

@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "console_output.h"
@@ -31,8 +32,8 @@ namespace {
 // them.
 struct RemovedCopies {
   std::vector<TelvDelegateRecord> records;
-  // Whether interruptions are held: from the first removal on.
-  bool holding = false;
+  // Held from the first removal on, and released as the copies go.
+  std::optional<InterruptionHold> hold;
 };
 
 // Copies a user ID into a record's field: at most 21 characters, so the
@@ -63,9 +64,8 @@ bool removeExistingPair(uint32_t server, const char* delegator, const char* dele
     // The copy is taken before the removal: a delegation that could not be
     // put back is never removed.
     removed->records.push_back(*record);
-    if (!removed->holding) {
-      holdInterruptions();
-      removed->holding = true;
+    if (!removed->hold) {
+      removed->hold.emplace();
     }
     uint32_t code = TelvDeleteDelegate(server, record->entryId);
     if (code != 0) {
@@ -135,13 +135,10 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   bool removalFailed = false;
   if (!removeExistingPair(serverHandle(), delegator, delegate, &removed, &removalFailed)) {
     // The replace and removal messages are all the report this pair gets.
-    if (removed.holding) {
-      releaseInterruptions();
-    }
     return false;
   }
-  if (!removed.holding) {
-    holdInterruptions();
+  if (!removed.hold) {
+    removed.hold.emplace();
   }
 
   uint32_t code = TelvSaveDelegate(serverHandle(), &record);
@@ -159,6 +156,5 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   if (code != 0 && !restoreCopies(serverHandle(), &removed)) {
     stored = false;
   }
-  releaseInterruptions();
   return stored;
 }
