@@ -27,9 +27,9 @@ int depth = 0;
 // whenever it comes.
 CRITICAL_SECTION unitLock;
 // Set by the handler before it waits. A critical section is not fair: a
-// walk that leaves it and takes it again at once, as a delete does, can
-// keep the handler waiting until the walk is over. So the walk looks at
-// the end of each unit and ends the run itself.
+// run that leaves it and takes it again at once can keep the handler
+// waiting. So the end of a unit looks at it and ends the run itself, and a
+// walk made one unit (a delete's) looks at it between its steps.
 volatile LONG interruptRequested = 0;
 
 // A unit's report line that waits on its reader (a pipe nobody reads, a
