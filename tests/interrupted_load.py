@@ -76,11 +76,12 @@ def interrupted(args, workdir, env, trigger, count, sigs, listing=b"", ignored=(
             proc.stdin.flush()
         seen += line.startswith(trigger)
         if seen == count and line.startswith(trigger):
-            time.sleep(random.uniform(0, 0.002))  # at any point of the unit in progress
+            # At any point of the unit in progress; with a lock, once it waits on it.
+            time.sleep(0.05 if lock else random.uniform(0, 0.002))
             for sig in sigs:
                 proc.send_signal(sig)
             if lock:
-                time.sleep(0.05)  # the unit waits on the lock, the signal held
+                time.sleep(0.05)  # the signal held
                 check_blocking(writer, "while a signal was held")
                 if kill:
                     proc.kill()
