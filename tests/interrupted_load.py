@@ -6,8 +6,11 @@ the new one saved. Each load is signalled just after a random "Replace
 existing delegate" line by one of the signals that end the process, then by
 one that must not take its place; every third finds the server locked at
 its first pair, whose save fails, so that the signal comes before the
-restore. Then every pair is there exactly once, with its old or new values,
-and the first signal ended the run. A load with SIGHUP and SIGINT ignored
+restore. Some of those get a fault signal (SIGABRT, SIGILL) from the test;
+one is then killed with SIGKILL. Then every pair is there exactly once, with
+its old or new values, and the first signal ended the run; the flags of
+standard output's pipe, as the test's own copy shows them, never turned
+non-blocking. A load with SIGHUP and SIGINT ignored
 runs through them. Deletes, signalled at random or stalled on a pipe that
 nobody reads (and ended by SIGTERM within 2 s), report every delegation they
 remove, the stalled one but the line it gave up.
@@ -36,23 +39,35 @@ PAIRS = 400
 RUNS = 24
 SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT, signal.SIGUSR1,
            signal.SIGALRM, signal.SIGRTMIN + 1)
+FAULTS = (signal.SIGABRT, signal.SIGILL)  # sent by another process: held like the rest
 SECOND = signal.SIGRTMAX  # never delivered before another signal: it has the highest number
 REMOVED = re.compile(r"^Delegate removed:  (\S+) <- (\S+)$")
 
 
-def interrupted(args, workdir, env, trigger, count, sigs, listing=b"", ignored=(), lock=None):
+def check_blocking(writer, when):
+    if not os.get_blocking(writer):
+        raise Failure("standard output's pipe was left non-blocking " + when)
+
+
+def interrupted(args, workdir, env, trigger, count, sigs, listing=b"", ignored=(), lock=None,
+                kill=False):
     """Runs telvdelegate with standard input open, so that it cannot end
     first, until sigs are sent soon after count lines starting with trigger;
     returns the exit status and the output. A database connection as lock
-    holds the server from the connect until then. The signals the test
+    holds the server from the connect until then, and the test looks at the
+    flags of its own copy of the pipe's write end meanwhile, and after
+    SIGKILL if kill. The signals the test
     catches, exec gives their default action back; those ignored stay so."""
     for sig in SIGNALS + (SECOND,):
         signal.signal(sig, signal.SIG_IGN if sig in ignored else signal.default_int_handler)
+    reader, writer = os.pipe()
     proc = subprocess.Popen(["telvdelegate"] + args, cwd=workdir, env=env,
-                            stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-    fcntl.fcntl(proc.stdout, getattr(fcntl, "F_SETPIPE_SZ", 1031), 1 << 20)
+                            stdin=subprocess.PIPE, stdout=writer)
+    if not lock:
+        os.close(writer)
+    fcntl.fcntl(reader, getattr(fcntl, "F_SETPIPE_SZ", 1031), 1 << 20)
     lines, seen = [], 0
-    for line in proc.stdout:  # read to the end: a closed pipe would end the run by itself
+    for line in os.fdopen(reader, "rb"):  # read to the end: a closed pipe would end the run by itself
         lines.append(line.decode("latin-1"))
         if line.startswith(b"Connected to"):
             if lock:
@@ -61,10 +76,18 @@ def interrupted(args, workdir, env, trigger, count, sigs, listing=b"", ignored=(
             proc.stdin.flush()
         seen += line.startswith(trigger)
         if seen == count and line.startswith(trigger):
-            time.sleep(random.uniform(0, 0.002))  # at any point of the unit in progress
+            # At any point of the unit in progress; with a lock, once it waits on it.
+            time.sleep(0.05 if lock else random.uniform(0, 0.002))
             for sig in sigs:
                 proc.send_signal(sig)
             if lock:
+                time.sleep(0.05)  # the signal held
+                check_blocking(writer, "while a signal was held")
+                if kill:
+                    proc.kill()
+                    proc.wait()
+                    check_blocking(writer, "by SIGKILL")
+                os.close(writer)
                 lock.execute("ROLLBACK")
             proc.stdin.close()
     return proc.wait(), lines
@@ -115,13 +138,17 @@ def run_test(workdir, bin_dir):
         if run % 3 == 2:
             run_ok(["telvemu", "fault", SERVER, "save", *pairs[0], "42", "1"], workdir, env)
             count, lock = 1, sqlite3.connect(database, isolation_level=None)
+            if run % 6 == 5:
+                sigs = (FAULTS[run // 6 % 2], SECOND)
         if run == RUNS:
             sigs = ignored = (signal.SIGHUP, signal.SIGINT)
         with open(os.path.join(workdir, "v%d.txt" % (run % 2 ^ 1)), "rb") as listing:
-            status, _ = interrupted(["-i", "-", SERVER], workdir, env, b"Replace existing", count,
-                                    sigs, listing.read(), ignored, lock)
-        if status != (0 if ignored else -sigs[0]):
+            status, lines = interrupted(["-i", "-", SERVER], workdir, env, b"Replace existing", count,
+                                    sigs, listing.read(), ignored, lock, run == 2)
+        if status != (-signal.SIGKILL if run == 2 else 0 if ignored else -sigs[0]):
             raise Failure("run %d: the load got %s but exited %d" % (run, sigs, status))
+        if lock and run != 2 and not any(line.startswith("Restored previous") for line in lines):
+            raise Failure("run %d: %s was not held until the restore" % (run, sigs[0]))
         rows = [row for _, row in read_database(database)]
         stored = collections.Counter((fold(row[5]), fold(row[6])) for row in rows)
         wrong = [row for row in rows if row not in allowed[(fold(row[5]), fold(row[6]))]]

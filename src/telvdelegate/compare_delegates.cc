@@ -28,6 +28,7 @@
 #include "console_output.h"
 #include "delegate_list.h"
 #include "delegate_tool.h"
+#include "interruptions.h"
 #include "listing_input.h"
 #include "pair_copies.h"
 #include "progress.h"
@@ -213,6 +214,10 @@ Comparison DelegateTool::compareDelegates(const char* const* patterns) {
     return Comparison::kIncomplete;
   }
 
+  // The walk is one unit: an interruption stops it between two pairs, and
+  // the list goes back to the library before the run ends.
+  InterruptionHold hold;
+
   // Both sides in the listing's order, side by side.
   Differences differences;
   ServerPair pair;
@@ -223,6 +228,10 @@ Comparison DelegateTool::compareDelegates(const char* const* patterns) {
   }
   auto line = fileDelegations.begin();
   while (havePair || line != fileDelegations.end()) {
+    if (interruptionHeld()) {
+      list.close();
+      return Comparison::kIncomplete;  // the run ends as the hold goes
+    }
     ++differences.pairs;
     int order = !havePair ? -1
                 : line == fileDelegations.end()

@@ -5,6 +5,10 @@
 // list's elements valid, so the walk goes on over the same list. A failed
 // removal is reported and not counted, and the walk goes on; the result
 // tells that one failed.
+//
+// The walk is one unit: an interruption waits until a removal and its line
+// are done, and stops the walk there, so that its list is closed before
+// the run ends.
 
 #include <cstdio>
 
@@ -38,6 +42,7 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
                                    const char* const* delegatePatterns) {
   Progress progress;
   progress.start(dryRun_ ? "Finding delegates to remove" : "Removing delegates");
+  InterruptionHold hold;  // made before the list, so it goes after it
   DelegateList list;
   if (!list.fetch(serverHandle(), nullptr)) {
     printMessage("Can't retrieve delegates for: %s\n", delegatorPattern);
@@ -50,6 +55,9 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
   int removed = 0;
   bool succeeded = true;
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
+    if (interruptionHeld()) {
+      return false;  // the run ends as the hold goes
+    }
     RecordUserId delegator = readRecordUserId(record->delegator);
     if (!matchPattern(delegator.text, delegatorPattern)) {
       continue;
@@ -66,8 +74,6 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
       progress.advance();
       continue;
     }
-    // A removal and its line are one: an interruption waits for the line.
-    holdInterruptions();
     uint32_t code = TelvDeleteDelegate(serverHandle(), record->entryId);
     if (code == 0) {
       if (!quiet_) {
@@ -79,8 +85,7 @@ bool DelegateTool::deleteDelegates(const char* delegatorPattern,
                    delegate.text);
       succeeded = false;
     }
-    releaseInterruptions();
-    progress.advance();  // outside the unit: the line may wait on a stopped terminal
+    progress.advance();
   }
   list.close();
   progress.finish();

@@ -16,6 +16,7 @@
 #include "console_output.h"
 #include "delegate_list.h"
 #include "delegate_tool.h"
+#include "interruptions.h"
 #include "listing_file.h"
 #include "progress.h"
 #include "record_user_id.h"
@@ -38,6 +39,10 @@ bool DelegateTool::listDelegates(const char* const* patterns) {
     return false;
   }
 
+  // The walk is one unit: an interruption stops it between two lines, and
+  // the list goes back to the library before the run ends.
+  InterruptionHold hold;
+
   // The last listed line, for grouping and repeat marks; elements the
   // patterns skip leave it as it is.
   RecordUserId previousDelegator = {""};
@@ -46,6 +51,10 @@ bool DelegateTool::listDelegates(const char* const* patterns) {
   int entries = 0;
 
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
+    if (interruptionHeld()) {
+      list.close();
+      return false;  // the run ends as the hold goes
+    }
     RecordUserId delegator = readRecordUserId(record->delegator);
     if (!passesPatternFilter(delegator.text, patterns)) {
       continue;

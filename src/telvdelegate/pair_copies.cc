@@ -2,6 +2,7 @@
 
 #include "console_output.h"
 #include "delegate_list.h"
+#include "interruptions.h"
 #include "record_user_id.h"
 #include "user_id_match.h"
 
@@ -19,6 +20,9 @@ bool lookUpPairCopies(uint32_t server, const char* delegator, const char* delega
     printMessage("Can't retrieve delegates for: %s\n", delegate);
     return false;
   }
+  // An interruption waits for the short walk, so that the list goes back
+  // to the library before the run ends.
+  InterruptionHold hold;
   for (const TelvDelegateRecord* record = list.first(); record != nullptr; record = list.next()) {
     RecordUserId copyDelegator = readRecordUserId(record->delegator);
     RecordUserId copyDelegate = readRecordUserId(record->delegate);
@@ -26,6 +30,7 @@ bool lookUpPairCopies(uint32_t server, const char* delegator, const char* delega
       copies->push_back(*record);  // by value: the list's elements go with it
     }
   }
+  list.close();
   return true;
 }
 

@@ -86,14 +86,13 @@ bool replaceCopies(uint32_t server, bool quiet, TelvDelegateRecord* record,
                    const std::vector<TelvDelegateRecord>& copies, int* added, int* errors) {
   RecordUserId savedDelegator = readRecordUserId(record->delegator);
   RecordUserId savedDelegate = readRecordUserId(record->delegate);
-  holdInterruptions();
+  InterruptionHold hold;
   std::vector<TelvDelegateRecord> removed;
   bool allRemoved =
       removeCopies(server, savedDelegator.text, savedDelegate.text, quiet, copies, &removed);
   if (!allRemoved && removed.empty()) {
     // The pair stands as it was; the replace and removal lines are all the
     // report it gets.
-    releaseInterruptions();
     return false;
   }
 
@@ -112,7 +111,6 @@ bool replaceCopies(uint32_t server, bool quiet, TelvDelegateRecord* record,
   if (code != 0 && !restoreCopies(server, &removed)) {
     stored = false;
   }
-  releaseInterruptions();
   return stored;
 }
 

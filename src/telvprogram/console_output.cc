@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+#include "interruptions.h"
+
 namespace {
 
 int firstError = 0;
@@ -55,11 +57,14 @@ void flushMessages() {
 }  // namespace
 
 void printMessage(const char* format, ...) {
+  // A line of a unit, written while an interruption waits, may be given up.
+  beginReportLine();
   va_list arguments;
   va_start(arguments, format);
   printArguments(format, arguments);
   va_end(arguments);
   flushMessages();
+  endReportLine();
 }
 
 void printUnflushed(const char* format, ...) {

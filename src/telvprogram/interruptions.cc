@@ -1,11 +1,15 @@
 #include "interruptions.h"
 
+#include <cassert>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -23,10 +27,21 @@ int depth = 0;
 // whenever it comes.
 CRITICAL_SECTION unitLock;
 // Set by the handler before it waits. A critical section is not fair: a
-// walk that leaves it and takes it again at once, as a delete does, can
-// keep the handler waiting until the walk is over. So the walk looks at
-// the end of each unit and ends the run itself.
+// run that leaves it and takes it again at once can keep the handler
+// waiting. So the end of a unit looks at it and ends the run itself, and a
+// walk made one unit (a delete's) looks at it between its steps.
 volatile LONG interruptRequested = 0;
+
+// A unit's report line that waits on its reader (a pipe nobody reads, a
+// console paused by a selection) would keep the handler waiting too. So
+// while it waits, the handler cancels the main thread's write, which then
+// fails and is given up. Only that write: the library's own file and
+// network calls must run to their end. reportWrite tells where the main
+// thread is: 0 outside a report line, 1 writing one, 2 while the handler
+// cancels it; the main thread does not leave the line in state 2, so a
+// cancel never lands on a call that follows the line.
+HANDLE mainThread = nullptr;
+volatile LONG reportWrite = 0;
 
 BOOL WINAPI onConsoleEvent(DWORD event) {
   switch (event) {
@@ -34,7 +49,15 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
     case CTRL_BREAK_EVENT:
     case CTRL_CLOSE_EVENT:
       InterlockedExchange(&interruptRequested, 1);
-      EnterCriticalSection(&unitLock);
+      // Cancelled again and again: a cancel that comes just before the
+      // write begins finds nothing to cancel.
+      while (!TryEnterCriticalSection(&unitLock)) {
+        if (mainThread != nullptr && InterlockedCompareExchange(&reportWrite, 2, 1) == 1) {
+          CancelSynchronousIo(mainThread);
+          InterlockedExchange(&reportWrite, 1);
+        }
+        Sleep(10);
+      }
       ExitProcess(STATUS_CONTROL_C_EXIT);
   }
   return FALSE;  // the system's own handling for anything else
@@ -42,7 +65,23 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
 
 void installHandlers() {
   InitializeCriticalSection(&unitLock);
+  // GetCurrentThread is a pseudo handle, meaning whichever thread uses it.
+  mainThread = OpenThread(THREAD_TERMINATE, FALSE, GetCurrentThreadId());
   SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+}
+
+bool interruptRequestedNow() {
+  return InterlockedCompareExchange(&interruptRequested, 0, 0) != 0;
+}
+
+void markReportLine() {
+  InterlockedExchange(&reportWrite, 1);
+}
+
+void unmarkReportLine() {
+  while (InterlockedCompareExchange(&reportWrite, 0, 1) == 2) {
+    Sleep(0);  // the handler's cancel is under way
+  }
 }
 
 void beginUnit() {
@@ -50,7 +89,7 @@ void beginUnit() {
 }
 
 void endUnit() {
-  if (InterlockedCompareExchange(&interruptRequested, 0, 0) != 0) {
+  if (interruptRequestedNow()) {
     ExitProcess(STATUS_CONTROL_C_EXIT);  // still holding the lock: no unit follows
   }
   LeaveCriticalSection(&unitLock);
@@ -59,11 +98,8 @@ void endUnit() {
 #else
 
 // Every signal whose default action ends the process and that a handler
-// can catch. Left out are those that report a fault of the program itself
-// (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGSYS, SIGABRT, SIGEMT):
-// holding one would hide a crash, and returning from its handler would
-// only meet the fault again. The real-time signals, which end the process
-// too, are added where the system has them.
+// can catch. The real-time signals, which end the process too, are added
+// where the system has them; so are the fault signals below.
 const int kHeldSignals[] = {
     SIGHUP,    SIGINT,  SIGQUIT,   SIGPIPE, SIGALRM, SIGTERM,
     SIGUSR1,   SIGUSR2, SIGVTALRM, SIGXCPU, SIGXFSZ,
@@ -81,6 +117,18 @@ const int kHeldSignals[] = {
 #endif
 };
 
+// The signals that report a fault of the program itself. Holding one that
+// the system raised for a fault would hide a crash, and returning from its
+// handler would only meet the fault again; nor may the program's own abort
+// wait. Such a one ends the run at once, by its default action. Sent by
+// another program, as kill sends any signal, one is held like the rest.
+const int kFaultSignals[] = {
+    SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGSEGV, SIGSYS, SIGTRAP,
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+};
+
 // A unit is too short and too frequent (one per removed delegation) to
 // pay two system calls for masking signals around it. Instead a handler
 // is installed for each held signal as the run starts; a unit is then a
@@ -92,13 +140,13 @@ const int kHeldSignals[] = {
 // it would without the handler.
 volatile sig_atomic_t inUnit = 0;
 volatile sig_atomic_t heldSignal = 0;
-// Whether the handler made standard output non-blocking, to be undone
-// before the process ends: others may share the open file.
-volatile sig_atomic_t outputMadeNonBlocking = 0;
 
 void addHeldSignals(sigset_t* set) {
   sigemptyset(set);
   for (int sig : kHeldSignals) {
+    sigaddset(set, sig);
+  }
+  for (int sig : kFaultSignals) {
     sigaddset(set, sig);
   }
 #ifdef SIGRTMIN
@@ -108,30 +156,58 @@ void addHeldSignals(sigset_t* set) {
 #endif
 }
 
-// A write to standard output that waits for a reader (a full pipe, a
-// terminal stopped with Ctrl+S) restarts after the handler; once the file
-// is non-blocking, it fails with EAGAIN instead, and the line is given up.
-// The library's calls restart and run on as before. The failed write is
-// noted as any other, but the run ends by the signal when the unit ends,
-// before a status is made of it.
+// Once a signal is held, standard output becomes an open file of the run's
+// own on the same pipe, FIFO or terminal, opened anew by name and
+// non-blocking: a write to it that would wait for a reader (a full pipe,
+// a terminal stopped with Ctrl+S) fails with EAGAIN, and the line is given
+// up. The flags of the open file standard output had are never changed:
+// the shell and every other program on that terminal or pipe share them,
+// and a SIGKILL could come before any change was undone. A write already
+// waiting when the signal comes restarts after the handler, on the new
+// file, and fails there; the library's calls restart and run on as
+// before. The failed write is noted as any other, but the run ends by the
+// signal when the unit ends, before a status is made of it. A regular
+// file never waits; a socket cannot be opened by name: there, as where no
+// new file can be opened, the unit waits for its lines.
 void stopWaitingOnOutput() {
-  int flags = fcntl(STDOUT_FILENO, F_GETFL);
-  if (flags != -1 && (flags & O_NONBLOCK) == 0 &&
-      fcntl(STDOUT_FILENO, F_SETFL, flags | O_NONBLOCK) == 0) {
-    outputMadeNonBlocking = 1;
+  struct stat status;
+  struct termios terminal;
+  if (fstat(STDOUT_FILENO, &status) != 0 ||
+      !(S_ISFIFO(status.st_mode) ||
+        (S_ISCHR(status.st_mode) && tcgetattr(STDOUT_FILENO, &terminal) == 0))) {
+    return;
   }
+  int own = open("/proc/self/fd/1", O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (own != -1) {
+    dup2(own, STDOUT_FILENO);
+    close(own);
+  }
+}
+
+bool isFaultSignal(int sig) {
+  for (int fault : kFaultSignals) {
+    if (sig == fault) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whether another process sent the signal: kill, sigqueue or a signal to
+// one of this process's threads (the kernel's own have codes above 0).
+// The program's own abort or raise is not another process.
+bool sentByAnotherProcess(const siginfo_t* info) {
+  bool sent = info->si_code == SI_USER || info->si_code == SI_QUEUE;
+#ifdef SI_TKILL
+  sent = sent || info->si_code == SI_TKILL;
+#endif
+  return sent && info->si_pid != getpid();
 }
 
 // Ends the process by sig, as if no handler had been installed. Within a
 // handler, sig is blocked: the process ends as soon as the handler
 // returns.
 void endBySignal(int sig) {
-  if (outputMadeNonBlocking) {
-    int flags = fcntl(STDOUT_FILENO, F_GETFL);
-    if (flags != -1) {
-      fcntl(STDOUT_FILENO, F_SETFL, flags & ~O_NONBLOCK);
-    }
-  }
   struct sigaction action = {};
   action.sa_handler = SIG_DFL;
   sigemptyset(&action.sa_mask);
@@ -139,9 +215,11 @@ void endBySignal(int sig) {
   raise(sig);
 }
 
-void onInterruption(int sig) {
+void onInterruption(int sig, siginfo_t* info, void*) {
   int savedErrno = errno;
-  if (!inUnit) {
+  if (isFaultSignal(sig) && !sentByAnotherProcess(info)) {
+    endBySignal(sig);
+  } else if (!inUnit) {
     // Outside a unit, or just past its end with a signal held. The first
     // signal decides, even when another one is delivered before it.
     if (heldSignal == 0) {
@@ -157,12 +235,12 @@ void onInterruption(int sig) {
 
 void installHandlers() {
   struct sigaction action = {};
-  action.sa_handler = onInterruption;
+  action.sa_sigaction = onInterruption;
   // Each handler runs with every held signal blocked, so that the first
   // one's handler finishes before any other is looked at.
   addHeldSignals(&action.sa_mask);
   // Calls under way in the library go on as if nothing had arrived.
-  action.sa_flags = SA_RESTART;
+  action.sa_flags = SA_RESTART | SA_SIGINFO;
   for (int sig = 1; sig < NSIG; ++sig) {
     struct sigaction current;
     if (sigismember(&action.sa_mask, sig) != 1 || sigaction(sig, nullptr, &current) != 0 ||
@@ -176,6 +254,14 @@ void installHandlers() {
 void beginUnit() {
   inUnit = 1;
 }
+
+bool interruptRequestedNow() {
+  return heldSignal != 0;
+}
+
+void markReportLine() {}
+
+void unmarkReportLine() {}
 
 void endUnit() {
   inUnit = 0;
@@ -194,14 +280,27 @@ void watchInterruptions() {
   installHandlers();
 }
 
-void holdInterruptions() {
+InterruptionHold::InterruptionHold() {
   if (depth++ == 0) {
     beginUnit();
   }
 }
 
-void releaseInterruptions() {
-  if (depth > 0 && --depth == 0) {
+InterruptionHold::~InterruptionHold() {
+  assert(depth > 0 && "a hold released that was never made");
+  if (--depth == 0) {
     endUnit();
   }
+}
+
+bool interruptionHeld() {
+  return interruptRequestedNow();
+}
+
+void beginReportLine() {
+  markReportLine();
+}
+
+void endReportLine() {
+  unmarkReportLine();
 }

@@ -13,8 +13,10 @@
 // A held signal does not wait on a reader of standard output: from the
 // moment one is held, a line of the unit that cannot be written at once is
 // given up, so that a reader that stopped reading cannot keep the run from
-// ending. The unit's server calls still run to their end. (On Windows a
-// unit still waits for its lines.)
+// ending. Nothing that other programs share with the run changes for that:
+// on Linux the lines go to an open file of the run's own on the same pipe
+// or terminal, on Windows the console handler cancels the blocked write.
+// The unit's server calls still run to their end.
 #ifndef TELVPROGRAM_INTERRUPTIONS_H_
 #define TELVPROGRAM_INTERRUPTIONS_H_
 
@@ -23,10 +25,29 @@
 // ignored.
 void watchInterruptions();
 
-// Begins a unit. Units nest: only the outermost end lets interruptions in.
-void holdInterruptions();
-// Ends the unit; an interruption held meanwhile ends the run now, the way
-// it would have ended it when it arrived.
-void releaseInterruptions();
+// A unit: interruptions are held from the making of a hold until it goes.
+// Holds nest: only the outermost one, as it goes, lets interruptions in,
+// and an interruption held meanwhile then ends the run, the way it would
+// have ended it when it arrived. So a unit ends however its scope is left,
+// and no early return can leave interruptions held for the rest of the run.
+class InterruptionHold {
+ public:
+  InterruptionHold();
+  ~InterruptionHold();
+
+  InterruptionHold(const InterruptionHold&) = delete;
+  InterruptionHold& operator=(const InterruptionHold&) = delete;
+};
+
+// True once an interruption is held: a unit made of many steps, such as a
+// delete's walk, stops at the next one, so that what it holds open (a list
+// of the server) is given back before the run ends.
+bool interruptionHeld();
+
+// Mark the writing of a report line. On Windows the console handler
+// cancels a write between the two that waits on its reader, and only such
+// a write; elsewhere they do nothing.
+void beginReportLine();
+void endReportLine();
 
 #endif  // TELVPROGRAM_INTERRUPTIONS_H_

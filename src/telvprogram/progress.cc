@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "interruptions.h"
+
 #ifdef _WIN32
 #include <io.h>
 #include <sys/stat.h>
@@ -165,6 +167,11 @@ void Progress::tick(Clock::time_point now) {
     return;
   }
   nextShow_ = now + kShowInterval;
+  // Once an interruption is held the run is about to end; a terminal
+  // stopped with Ctrl+S must not keep it from that.
+  if (interruptionHeld()) {
+    return;
+  }
   if (!onTerminal_ || inForeground()) {
     show();
   }

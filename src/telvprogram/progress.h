@@ -17,8 +17,8 @@
 //
 // Counting an item costs an increment and a test when no progress is
 // shown, and a read of the monotonic clock when it is. The line is
-// written between the items, never inside a unit that holds interruptions
-// (see interruptions.h): a terminal stopped with Ctrl+S could hold it.
+// not written once an interruption is held (see interruptions.h): a
+// terminal stopped with Ctrl+S must not keep the run from ending.
 //
 // Use: start() as the operation begins, advance() after each item,
 // finish() before the summary (or let the destructor do it on any other
