@@ -17,6 +17,7 @@ const char* const kMessages[] = {
     "Delete (-d) cannot be used with any other option\n",
     "Delete option (-d) requires delegator user-ID and one or more delegate names.\n",
     "Only one file option (-i or -o) can be specified\n",
+    "Compare (-c) cannot be used with -i or -o\n",
     "Manage in-box delegates on a Telvane server.\n",
 };
 
@@ -65,17 +66,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FUZZ_CHECK(arguments.userIds[arguments.userIdCount] == nullptr);
   bool input = arguments.inputFileName != nullptr;
   bool output = arguments.outputFileName != nullptr;
+  bool compare = arguments.compareFileName != nullptr;
   FUZZ_CHECK(!(input && output));
+  FUZZ_CHECK(!compare || (!input && !output));
   FUZZ_CHECK(!output || arguments.longFormat);
   if (arguments.presetText != nullptr) {
-    FUZZ_CHECK(!input && !output && !arguments.deleteFlag);
+    FUZZ_CHECK(!input && !output && !compare && !arguments.deleteFlag);
     FUZZ_CHECK(arguments.userIdCount >= 2);
   }
   if (arguments.deleteFlag) {
-    FUZZ_CHECK(!input && !output);
+    FUZZ_CHECK(!input && !output && !compare);
     FUZZ_CHECK(arguments.userIdCount >= 2);
   }
   FUZZ_CHECK(!input || isArgument(arguments.inputFileName, argv.data(), argc));
   FUZZ_CHECK(!output || isArgument(arguments.outputFileName, argv.data(), argc));
+  FUZZ_CHECK(!compare || isArgument(arguments.compareFileName, argv.data(), argc));
   return 0;
 }
