@@ -64,6 +64,7 @@ bool fillBlock(LineReader* reader) {
   }
   reader->next = 0;
   reader->end = static_cast<std::size_t>(got);
+  reader->taken += static_cast<uint64_t>(got);
   return true;
 }
 
@@ -72,6 +73,7 @@ bool fillBlock(LineReader* reader) {
 void startLineReader(LineReader* reader, std::FILE* stream) {
   reader->stream = stream;
   reader->error = 0;
+  reader->taken = 0;
   reader->started = false;
   reader->ended = false;
   reader->next = 0;

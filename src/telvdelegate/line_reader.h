@@ -5,6 +5,8 @@
 #ifndef TELVDELEGATE_LINE_READER_H_
 #define TELVDELEGATE_LINE_READER_H_
 
+#include <stdint.h>
+
 #include <cstddef>
 #include <cstdio>
 
@@ -23,6 +25,7 @@ struct LineReader {
   // tells an input that stopped short from one read to its end.
   int error = 0;
 
+  uint64_t taken = 0;    // bytes taken from the input so far
   bool started = false;  // the first character, put back or not, taken
   bool ended = false;    // the end of the input, or a failed read, seen
   std::size_t next = 0;  // the block's first character not yet read
@@ -38,6 +41,11 @@ struct LineShape {
   // only, or a comment (see isBlankOrComment).
   bool blankOrComment = false;
 };
+
+// How far into the input the lines read so far reach, in bytes.
+inline uint64_t lineReaderPosition(const LineReader* reader) {
+  return reader->taken - (reader->end - reader->next);
+}
 
 // Prepares the reader for the stream; reads nothing.
 void startLineReader(LineReader* reader, std::FILE* stream);

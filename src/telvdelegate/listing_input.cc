@@ -57,7 +57,7 @@ ListingReading readListing(std::FILE* input, const char* const* patterns,
       return reading;
     }
     ++reading.lines;
-    progress->advance();
+    progress->advanceInFile(lineReaderPosition(&reader));
     if (shape.blankOrComment) {
       continue;
     }

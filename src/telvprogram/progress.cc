@@ -147,15 +147,15 @@ void Progress::startOn(std::FILE* stream, Clock::time_point now, const char* lab
   total_ = total;
   unit_ = unit;
   done_ = 0;
-  file_ = nullptr;
+  countsBytes_ = false;
   active_ = true;
   nextShow_ = now + kFirstShow;
 }
 
 void Progress::trackFile(std::FILE* file) {
   total_ = regularFileSize(file);
-  if (total_ != 0) {
-    file_ = file;
+  countsBytes_ = total_ != 0;
+  if (countsBytes_) {
     unit_ = "bytes";
   } else {
     unit_ = "lines";
@@ -178,16 +178,11 @@ void Progress::tick(Clock::time_point now) {
 }
 
 void Progress::show() {
-  uint64_t done = done_;
-  if (file_ != nullptr) {
-    long position = std::ftell(file_);
-    done = position > 0 ? static_cast<uint64_t>(position) : 0;
-  }
   // The carriage return starts the line anew; blanks cover what is left
   // of a longer line before it.
   char line[kLineSize + 1];
   line[0] = '\r';
-  int length = 1 + formatProgress(line + 1, kLineSize, label_, done, total_, unit_);
+  int length = 1 + formatProgress(line + 1, kLineSize, label_, done_, total_, unit_);
   int width = length - 1;
   while (length < kLineSize && length - 1 < shownWidth_) {
     line[length++] = ' ';
@@ -212,5 +207,5 @@ void Progress::finish() {
   active_ = false;
   onTerminal_ = false;
   shownWidth_ = 0;
-  file_ = nullptr;
+  countsBytes_ = false;
 }

@@ -46,8 +46,9 @@ class Progress {
   void start(const char* label, uint64_t total = 0, const char* unit = nullptr);
   // The total, once it is known.
   void setTotal(uint64_t total) { total_ = total; }
-  // Counts the bytes of a file instead of items: its position against its
-  // size when it is a regular file, else the items advanced as lines.
+  // Counts the bytes of a file instead of items when it is a regular file,
+  // against its size, else the items advanced as lines. The reader of the
+  // file tells how far it has read with advanceInFile.
   void trackFile(std::FILE* file);
   // Whether the line is shown for this operation; an operation may count
   // its items first only then.
@@ -56,6 +57,14 @@ class Progress {
   // One more item done.
   void advance() {
     ++done_;
+    if (active_) {
+      tick(Clock::now());
+    }
+  }
+
+  // One more line of the tracked file done, its reader at position bytes.
+  void advanceInFile(uint64_t position) {
+    done_ = countsBytes_ ? position : done_ + 1;
     if (active_) {
       tick(Clock::now());
     }
@@ -79,7 +88,7 @@ class Progress {
   const char* unit_ = nullptr;
   uint64_t total_ = 0;
   uint64_t done_ = 0;
-  std::FILE* file_ = nullptr;  // whose position is the count, or null
+  bool countsBytes_ = false;  // done_ is a position in a file
   bool active_ = false;
   bool onTerminal_ = false;  // stream_ is standard error on a terminal
   Clock::time_point nextShow_;

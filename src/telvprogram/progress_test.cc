@@ -47,10 +47,12 @@ TEST(ProgressTest, AppearsAfterASecondIsRewrittenInPlaceAndCleared) {
     progress.advance();
     progress.tick(start + milliseconds(1249));
     EXPECT_EQ(written(stream), "\rAdding: 10,500 of 12,000");
-    // A file counts by its position; blanks cover the longer line before.
+    // A file counts by its reader's position; blanks cover the longer
+    // line before.
     std::fputs("FORMAT 1\n0002 0 0 0 0 a b\n", file);
-    std::fseek(file, 9, SEEK_SET);
+    std::fflush(file);
     progress.trackFile(file);
+    progress.advanceInFile(9);
     progress.tick(start + milliseconds(1250));
   }
   EXPECT_EQ(written(stream), "\rAdding: 10,500 of 12,000\rAdding: 9 of 26 bytes" +
