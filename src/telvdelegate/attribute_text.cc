@@ -12,6 +12,11 @@ DelegateAttributes attributesOfRecord(const TelvDelegateRecord& record) {
   return attributes;
 }
 
+bool sameAttributes(const DelegateAttributes& a, const DelegateAttributes& b) {
+  return a.typeCode == b.typeCode && a.masks[0] == b.masks[0] && a.masks[1] == b.masks[1] &&
+         a.masks[2] == b.masks[2] && a.masks[3] == b.masks[3];
+}
+
 namespace {
 
 // Writes value in upper-case hexadecimal, at least `width` digits with

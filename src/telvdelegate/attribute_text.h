@@ -17,6 +17,9 @@ struct DelegateAttributes {
 
 DelegateAttributes attributesOfRecord(const TelvDelegateRecord& record);
 
+// True when the type codes and all four masks are equal.
+bool sameAttributes(const DelegateAttributes& a, const DelegateAttributes& b);
+
 // Room for the longest attribute text and its NUL: a type code of eight
 // digits and four masks, each followed by a blank.
 const std::size_t kAttributeTextSize = 5 * 9 + 1;

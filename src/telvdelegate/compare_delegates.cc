@@ -48,25 +48,15 @@ bool pairBefore(const FileDelegation& a, const FileDelegation& b) {
   return comparePairs(a.delegator.text, a.delegate.text, b.delegator.text, b.delegate.text) < 0;
 }
 
-bool sameAttributes(const DelegateAttributes& a, const DelegateAttributes& b) {
-  return std::memcmp(&a, &b, sizeof(a)) == 0;
-}
-
 // Takes a line of the file, unless a restore would refuse its user IDs as
 // too long, which is reported as the restore would report it.
 bool takeFileLine(const ListingLine& line, std::vector<FileDelegation>* delegations) {
+  if (!pairFitsRecord(line.delegator, line.delegate)) {
+    return false;
+  }
   FileDelegation delegation;
   delegation.delegator = readRecordUserId(line.delegator);
   delegation.delegate = readRecordUserId(line.delegate);
-  if (std::strcmp(delegation.delegator.text, line.delegator) != 0) {
-    printMessage("Delegator name is too long: %s / %s\n", line.delegator,
-                 delegation.delegator.text);
-    return false;
-  }
-  if (std::strcmp(delegation.delegate.text, line.delegate) != 0) {
-    printMessage("Delegate name is too long: %s / %s\n", line.delegate, delegation.delegate.text);
-    return false;
-  }
   delegation.attributes = line.attributes;
   delegations->push_back(delegation);
   return true;
@@ -96,10 +86,17 @@ struct ServerPair {
 };
 
 // Reads the next pair of the sorted list whose delegator passes the
-// patterns: *pending is its first copy, and is left at the first copy of
-// the pair after it, or null at the list's end.
-void readServerPair(DelegateList* list, const char* const* patterns,
+// patterns, from *pending on, and leaves *pending at the element after
+// the pair's last copy. False when the list holds no further pair.
+bool readServerPair(DelegateList* list, const char* const* patterns,
                     const TelvDelegateRecord** pending, ServerPair* pair) {
+  while (*pending != nullptr &&
+         !passesPatternFilter(readRecordUserId((*pending)->delegator).text, patterns)) {
+    *pending = list->next();
+  }
+  if (*pending == nullptr) {
+    return false;
+  }
   pair->delegator = readRecordUserId((*pending)->delegator);
   pair->delegate = readRecordUserId((*pending)->delegate);
   pair->copies.clear();
@@ -117,16 +114,7 @@ void readServerPair(DelegateList* list, const char* const* patterns,
     pair->copies.push_back(attributesOfRecord(*record));
   }
   *pending = record;
-}
-
-// The first element of the list whose delegator passes the patterns.
-const TelvDelegateRecord* firstPassing(DelegateList* list, const char* const* patterns) {
-  const TelvDelegateRecord* record = list->first();
-  while (record != nullptr &&
-         !passesPatternFilter(readRecordUserId(record->delegator).text, patterns)) {
-    record = list->next();
-  }
-  return record;
+  return true;
 }
 
 // An attribute text without its closing blank, for a line of its own.
@@ -221,11 +209,8 @@ Comparison DelegateTool::compareDelegates(const char* const* patterns) {
   // Both sides in the listing's order, side by side.
   Differences differences;
   ServerPair pair;
-  const TelvDelegateRecord* pending = firstPassing(&list, patterns);
-  bool havePair = pending != nullptr;
-  if (havePair) {
-    readServerPair(&list, patterns, &pending, &pair);
-  }
+  const TelvDelegateRecord* pending = list.first();
+  bool havePair = readServerPair(&list, patterns, &pending, &pair);
   auto line = fileDelegations.begin();
   while (havePair || line != fileDelegations.end()) {
     if (interruptionHeld()) {
@@ -255,10 +240,7 @@ Comparison DelegateTool::compareDelegates(const char* const* patterns) {
       comparePair(*line, pair, longFormat_, quiet_, &differences);
       ++line;
     }
-    havePair = pending != nullptr;
-    if (havePair) {
-      readServerPair(&list, patterns, &pending, &pair);
-    }
+    havePair = readServerPair(&list, patterns, &pending, &pair);
   }
   list.close();
 

@@ -1,10 +1,25 @@
 #include "pair_copies.h"
 
+#include <cstring>
+
 #include "console_output.h"
 #include "delegate_list.h"
 #include "interruptions.h"
 #include "record_user_id.h"
 #include "user_id_match.h"
+
+bool pairFitsRecord(const char* delegator, const char* delegate) {
+  const int kWidth = static_cast<int>(kRecordUserIdLength);
+  if (std::strlen(delegator) > kRecordUserIdLength) {
+    printMessage("Delegator name is too long: %s / %.*s\n", delegator, kWidth, delegator);
+    return false;
+  }
+  if (std::strlen(delegate) > kRecordUserIdLength) {
+    printMessage("Delegate name is too long: %s / %.*s\n", delegate, kWidth, delegate);
+    return false;
+  }
+  return true;
+}
 
 int comparePairs(const char* delegatorA, const char* delegateA, const char* delegatorB,
                  const char* delegateB) {

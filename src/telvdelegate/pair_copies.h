@@ -14,6 +14,12 @@
 
 #include "telvwin32.h"
 
+// Whether both user IDs fit a record's 21 characters. The first that does
+// not, the delegator's before the delegate's, is reported with the part
+// that would fit ("Delegator name is too long: <ID> / <cut ID>"): a store
+// refuses such a pair, and whatever foretells a store says so too.
+bool pairFitsRecord(const char* delegator, const char* delegate);
+
 // -1, 0 or 1 as pair a sorts before, is the same as, or sorts after pair b:
 // by delegator, then by delegate, both ignoring case, as a listing sorts.
 int comparePairs(const char* delegatorA, const char* delegateA, const char* delegatorB,

@@ -118,6 +118,12 @@ bool replaceCopies(uint32_t server, bool quiet, TelvDelegateRecord* record,
 
 bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const char* delegator,
                                  const char* delegate, int* added, int* errors) {
+  // The delegator is tested first, so an add with a delegator that is too
+  // long reports it once for every delegate.
+  if (!pairFitsRecord(delegator, delegate)) {
+    ++*errors;
+    return false;
+  }
   TelvDelegateRecord record;
   std::memset(&record, 0, sizeof(record));  // entry ID 0: the server assigns one
   record.typeCode = attributes.typeCode;
@@ -126,19 +132,6 @@ bool DelegateTool::storeDelegate(const DelegateAttributes& attributes, const cha
   }
   copyUserId(delegator, record.delegator);
   copyUserId(delegate, record.delegate);
-
-  // The delegator is tested first, so an add with a delegator that is too
-  // long reports it once for every delegate.
-  if (std::strcmp(record.delegator, delegator) != 0) {
-    ++*errors;
-    printMessage("Delegator name is too long: %s / %s\n", delegator, record.delegator);
-    return false;
-  }
-  if (std::strcmp(record.delegate, delegate) != 0) {
-    ++*errors;
-    printMessage("Delegate name is too long: %s / %s\n", delegate, record.delegate);
-    return false;
-  }
 
   // Copies that cannot be looked up cannot be replaced: the delegation is
   // saved all the same, but the pair may now stand twice, which the result

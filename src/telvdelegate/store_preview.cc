@@ -4,15 +4,6 @@
 #include "pair_copies.h"
 #include "record_user_id.h"
 
-namespace {
-
-bool sameAttributes(const DelegateAttributes& a, const DelegateAttributes& b) {
-  return a.typeCode == b.typeCode && a.masks[0] == b.masks[0] && a.masks[1] == b.masks[1] &&
-         a.masks[2] == b.masks[2] && a.masks[3] == b.masks[3];
-}
-
-}  // namespace
-
 bool StorePreview::PairLess::operator()(const Pair& a, const Pair& b) const {
   return comparePairs(a.first.c_str(), a.second.c_str(), b.first.c_str(), b.second.c_str()) < 0;
 }
